@@ -1,0 +1,15 @@
+/* commdlg.h - see winbase.h / winuser.h for the platform layer's conventions. */
+#ifndef PLATFORM_COMMDLG_H
+#define PLATFORM_COMMDLG_H
+
+#include "windows.h"
+
+#if defined(__cplusplus) && !defined(RC_INVOKED)
+extern "C" {
+#endif
+
+#if defined(__cplusplus) && !defined(RC_INVOKED)
+}
+#endif
+
+#endif /* PLATFORM_COMMDLG_H */

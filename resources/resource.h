@@ -1,0 +1,16 @@
+/* resource.h - ids of the plug-in's dialogs, controls and strings. */
+#ifndef QFFTANA_RESOURCE_H
+#define QFFTANA_RESOURCE_H
+
+/* String table: outcome texts fetched by the host with QPM_GETMESSAGE. */
+#define IDS_RANGEOVER       1   /* section range beyond the page */
+#define IDS_SECTIONDONE     2   /* section FFT done */
+#define IDS_PAGEDONE        3   /* page FFT done */
+#define IDS_CSVSAVED        4   /* CSV report written */
+#define IDS_CSVFAILED       5   /* CSV report failed */
+#define IDS_RATEDIFFERS     6   /* section FFT done, channel rate differs */
+#define IDS_ADDFULL         7   /* ADD log full */
+#define IDS_REMONTAGEONLY   8   /* host mode 2 while analysing */
+#define IDS_POINTSPAGE      9   /* FFT points do not suit the page time */
+
+#endif

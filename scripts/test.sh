@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test. Usage: test.sh [--sanitize]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build
+flags=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build=build-asan
+  flags=(-DQF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+fi
+
+bash scripts/deps.sh linux
+cmake -S . -B "$build" "${flags[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
