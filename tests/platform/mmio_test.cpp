@@ -67,7 +67,6 @@ TEST(MmioCreate, SetsInfoAndReportsOpenErrors)
         UINT uError;
     } cases[] = {
         {dir.Path("missing.csv"), MMIO_READ, MMIOERR_FILENOTFOUND},
-        {dir.Path("missing.csv"), MMIO_WRITE, MMIOERR_FILENOTFOUND},
         {dir.Path("no/such/x.csv"), MMIO_CREATE | MMIO_WRITE, MMIOERR_PATHNOTFOUND},
         {dir.Path(""), MMIO_READ, MMIOERR_ACCESSDENIED},
     };
