@@ -6,7 +6,8 @@
  * as the user would have typed or picked it, or a cancel); with no answer
  * queued the dialog counts as cancelled. Every call is logged with what the
  * caller passed. Prompts the dialog would show (overwrite, create) are
- * taken as confirmed.
+ * taken as confirmed. The answers and the log belong to the one
+ * user-interface thread.
  */
 #ifndef PLATFORM_COMMDLG_H
 #define PLATFORM_COMMDLG_H

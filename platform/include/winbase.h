@@ -118,7 +118,9 @@ BOOL WINAPI CreateDirectoryA(LPCSTR lpPathName, LPSECURITY_ATTRIBUTES lpSecurity
  * without "=" and broken headers ("[name" without "]") are never matched.
  * Files are read afresh on every call (no cache) and written back whole,
  * in place of the old file, keeping every line not being changed byte for
- * byte; lines written end in CR LF; LF-only files are read as well.
+ * byte; lines written end in CR LF; LF-only files are read as well. A
+ * NULL or empty file name names no file: reads give the default, writes
+ * fail. Not for use from several threads at once.
  */
 
 DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,

@@ -74,12 +74,17 @@ static std::string FileDialogFolder(const OPENFILENAMEA *pofn)
     return strFolder;
 }
 
+// Extensions compared with ASCII letters folded, whatever the C locale.
 static bool FileDialogSameText(const char *pszA, const char *pszB)
 {
-    for (; *pszA && *pszB; pszA++, pszB++)
-        if (tolower((unsigned char)*pszA) != tolower((unsigned char)*pszB))
+    for (;; pszA++, pszB++) {
+        char a = (*pszA >= 'A' && *pszA <= 'Z') ? (char)(*pszA - 'A' + 'a') : *pszA;
+        char b = (*pszB >= 'A' && *pszB <= 'Z') ? (char)(*pszB - 'A' + 'a') : *pszB;
+        if (a != b)
             return false;
-    return *pszA == *pszB;
+        if (!a)
+            return true;
+    }
 }
 
 // Fills the caller's record from the answer; FALSE when the path does not
