@@ -34,24 +34,40 @@ void FftCohClear(FFTWORK *pw)
 /* Zeroes the sums of a pair for nLines lines. */
 static void StartSums(COHPAIR *pp, int nLines)
 {
-    pp->adCross.assign(size_t(2 * nLines), 0.0);
+    pp->adCrossRe.assign(size_t(nLines), 0.0);
+    pp->adCrossIm.assign(size_t(nLines), 0.0);
     pp->adAutoA.assign(size_t(nLines), 0.0);
     pp->adAutoB.assign(size_t(nLines), 0.0);
     pp->afCoh.assign(size_t(nLines), 0.0f);
 }
 
-/* Adds one segment of each channel, nLines lines, to the pair's sums. */
+/* Adds the current block of each channel to the pair's sums. The lines are
+ * kept as separate arrays of doubles so that this loop, run for every pair
+ * and block of a page, vectorises. */
+static void AddBlock(COHPAIR *pp, const FFTCHANNEL *pa, const FFTCHANNEL *pb, int nLines)
+{
+    const double *__restrict pdReA = pa->adRe.data(), *__restrict pdImA = pa->adIm.data();
+    const double *__restrict pdReB = pb->adRe.data(), *__restrict pdImB = pb->adIm.data();
+    const double *__restrict pdPowA = pa->adPow.data(), *__restrict pdPowB = pb->adPow.data();
+    double *__restrict pdCrossRe = pp->adCrossRe.data(), *__restrict pdCrossIm = pp->adCrossIm.data();
+    double *__restrict pdAutoA = pp->adAutoA.data(), *__restrict pdAutoB = pp->adAutoB.data();
+    for (int k = 0; k < nLines; k++) {
+        pdCrossRe[k] += pdReA[k] * pdReB[k] + pdImA[k] * pdImB[k];
+        pdCrossIm[k] += pdImA[k] * pdReB[k] - pdReA[k] * pdImB[k];
+        pdAutoA[k] += pdPowA[k];
+        pdAutoB[k] += pdPowB[k];
+    }
+}
+
+/* Adds one sub-segment of each channel to the pair's sums. */
 static void AddSegment(COHPAIR *pp, const kiss_fft_cpx *pA, const kiss_fft_cpx *pB, int nLines)
 {
-    double *pdCross = pp->adCross.data();
-    double *pdA = pp->adAutoA.data();
-    double *pdB = pp->adAutoB.data();
     for (int k = 0; k < nLines; k++) {
         const double ar = pA[k].r, ai = pA[k].i, br = pB[k].r, bi = pB[k].i;
-        pdCross[2 * k] += ar * br + ai * bi;
-        pdCross[2 * k + 1] += ai * br - ar * bi;
-        pdA[k] += ar * ar + ai * ai;
-        pdB[k] += br * br + bi * bi;
+        pp->adCrossRe[size_t(k)] += ar * br + ai * bi;
+        pp->adCrossIm[size_t(k)] += ai * br - ar * bi;
+        pp->adAutoA[size_t(k)] += ar * ar + ai * ai;
+        pp->adAutoB[size_t(k)] += br * br + bi * bi;
     }
 }
 
@@ -112,7 +128,7 @@ static int Accumulate(COHPAIR *pp, FFTCHANNEL *pa, FFTCHANNEL *pb, bool bRestart
     } else if (pp->ulBlockA == pa->ulBlocks || pp->ulBlockB == pb->ulBlocks) {
         return 0; /* one of the channels has no new block: never count one twice */
     }
-    AddSegment(pp, pa->aSpec.data(), pb->aSpec.data(), nLines);
+    AddBlock(pp, pa, pb, nLines);
     pp->ulBlockA = pa->ulBlocks;
     pp->ulBlockB = pb->ulBlocks;
     return nLines;
@@ -172,7 +188,7 @@ static const float *PairCoherence(DWORD hFFT, int nA, int nB, int *pnLines)
     if (pp->bStale) {
         const bool bSquared = (pp->nFlags & FG_COH_SQUARED) != 0;
         for (int k = 0; k < pp->nLines; k++) {
-            const double re = pp->adCross[size_t(2 * k)], im = pp->adCross[size_t(2 * k + 1)];
+            const double re = pp->adCrossRe[size_t(k)], im = pp->adCrossIm[size_t(k)];
             const double dAuto = pp->adAutoA[size_t(k)] * pp->adAutoB[size_t(k)];
             double c = dAuto > 0.0 ? (re * re + im * im) / dAuto : 0.0;
             c = std::min(c, 1.0); /* |S_ab|^2 <= S_aa S_bb, up to rounding */

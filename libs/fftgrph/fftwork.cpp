@@ -172,6 +172,9 @@ int WINAPI FgInitChannel(DWORD hFFT, int nCh)
         pc->afTime.assign(size_t(nPoints), 0.0f);
         pc->aSpec.assign(size_t(nPoints / 2 + 1), kiss_fft_cpx());
         pc->adLast.assign(size_t(nPoints / 2), 0.0);
+        pc->adRe.assign(size_t(nPoints / 2), 0.0);
+        pc->adIm.assign(size_t(nPoints / 2), 0.0);
+        pc->adPow.assign(size_t(nPoints / 2), 0.0);
         pc->adSum.assign(size_t(nPoints / 2), 0.0);
         pc->anBlock.assign(size_t(nPoints), 0);
     } catch (const std::bad_alloc &) {
@@ -239,11 +242,17 @@ int WINAPI FgInputData(DWORD hFFT, int nMode, int nCh, const short *pSamples, in
     const int nLines = pc->nPoints / 2;
     double *pdLast = pc->adLast.data();
     double *pdSum = pc->adSum.data();
-    pdLast[0] = 0.5 * dScale * (double(pX[0].r) * pX[0].r + double(pX[0].i) * pX[0].i);
+    double *pdRe = pc->adRe.data(), *pdIm = pc->adIm.data(), *pdPow = pc->adPow.data();
+    for (int k = 0; k < nLines; k++) {
+        const double re = pX[k].r, im = pX[k].i;
+        pdRe[k] = re;
+        pdIm[k] = im;
+        pdPow[k] = re * re + im * im;
+    }
+    pdLast[0] = 0.5 * dScale * pdPow[0]; /* c_0 = 1 */
     pdSum[0] += pdLast[0];
     for (int k = 1; k < nLines; k++) {
-        const double re = pX[k].r, im = pX[k].i;
-        pdLast[k] = dScale * (re * re + im * im);
+        pdLast[k] = dScale * pdPow[k];
         pdSum[k] += pdLast[k];
     }
 

@@ -41,6 +41,7 @@ struct FFTCHANNEL {
     FFTWINDOW win;     /* window of the last block */
     std::vector<float> afTime;           /* N transform input */
     std::vector<kiss_fft_cpx> aSpec;     /* N/2 + 1 lines of the last block */
+    std::vector<double> adRe, adIm, adPow; /* its N/2 lines for coherence: X and |X|^2 */
     std::vector<double> adLast;          /* N/2 power lines of the last block */
     std::vector<double> adSum;           /* N/2 summed power lines */
     unsigned long ulBlocks;              /* blocks fed since the reset */
@@ -54,7 +55,8 @@ struct FFTCHANNEL {
 struct COHPAIR {
     int nLines;                 /* 0 = no coherence */
     int nFlags;
-    std::vector<double> adCross; /* re, im of S_ab per line */
+    std::vector<double> adCrossRe; /* S_ab per line */
+    std::vector<double> adCrossIm;
     std::vector<double> adAutoA;
     std::vector<double> adAutoB;
     unsigned long ulBlockA;     /* last blocks accumulated */
