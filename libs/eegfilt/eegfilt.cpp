@@ -10,6 +10,10 @@
 #include "qfhandle.h"
 #include "eegfilt.h"
 
+/* Spelled out: strict C++17 on mingw has no M_PI. */
+static const double s_dPi = 3.14159265358979323846;
+static const double s_dSqrt2 = 1.41421356237309504880;
+
 /* One biquad, normalised so that a0 = 1; bPass = no filtering. */
 struct BIQUAD {
     bool bPass;
@@ -43,9 +47,9 @@ static BIQUAD DesignButter2(int nRate, int nCut, bool bHighPass)
     bq.bPass = true;
     if (nRate <= 0 || nCut <= 0 || double(nCut) >= 50.0 * nRate)
         return bq;
-    const double K = tan(M_PI * (nCut / 100.0) / nRate);
+    const double K = tan(s_dPi * (nCut / 100.0) / nRate);
     const double K2 = K * K;
-    const double norm = 1.0 / (1.0 + M_SQRT2 * K + K2);
+    const double norm = 1.0 / (1.0 + s_dSqrt2 * K + K2);
     if (bHighPass) {
         bq.b0 = norm;
         bq.b1 = -2.0 * norm;
@@ -57,7 +61,7 @@ static BIQUAD DesignButter2(int nRate, int nCut, bool bHighPass)
     }
     bq.b2 = bq.b0;
     bq.a1 = 2.0 * (K2 - 1.0) * norm;
-    bq.a2 = (1.0 - M_SQRT2 * K + K2) * norm;
+    bq.a2 = (1.0 - s_dSqrt2 * K + K2) * norm;
     bq.bPass = false;
     return bq;
 }

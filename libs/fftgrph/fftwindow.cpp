@@ -9,6 +9,9 @@
 
 #include "fftwork.h"
 
+/* Spelled out: strict C++17 on mingw has no M_PI. */
+static const double s_dPi = 3.14159265358979323846;
+
 /* Cosine-sum coefficients a_0, -a_1, a_2 of each window type. */
 static const double s_aadCoef[FG_WIN_COUNT][3] = {
     {1.0, 0.0, 0.0},      /* rectangle */
@@ -26,7 +29,7 @@ bool FftMakeWindow(FFTWINDOW *pWin, int nType, int nLength)
     if (pWin->nType == nType && pWin->nLength == nLength)
         return true;
     const double *pdCoef = s_aadCoef[nType];
-    const double dStep = 2.0 * M_PI / nLength;
+    const double dStep = 2.0 * s_dPi / nLength;
     double dSumSq = 0.0;
     pWin->afValue.resize(size_t(nLength));
     for (int i = 0; i < nLength; i++) {

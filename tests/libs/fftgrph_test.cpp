@@ -14,12 +14,14 @@
 
 namespace {
 
+const double kPi = 3.14159265358979323846;
+
 /* A sine of amp counts at line k0 of N points (an exact number of periods). */
 std::vector<short> Sine(int n, int nPoints, int k0, double amp)
 {
     std::vector<short> x(static_cast<size_t>(n));
     for (int i = 0; i < n; i++)
-        x[size_t(i)] = short(lrint(amp * sin(2.0 * M_PI * k0 * i / nPoints)));
+        x[size_t(i)] = short(lrint(amp * sin(2.0 * kPi * k0 * i / nPoints)));
     return x;
 }
 

@@ -12,6 +12,8 @@
 #include <ostream>
 #include <sstream>
 
+static const double kPi = 3.14159265358979323846;
+
 int RefCase::Int(const std::string &key) const
 {
     auto it = keys.find(key);
@@ -97,7 +99,7 @@ std::vector<short> MakeSignal(const std::vector<double> &spec)
         s ^= s << 5;
         double v = 0.0;
         for (size_t t = 5; t + 1 < spec.size(); t += 2)
-            v += spec[t] * sin(2.0 * M_PI * spec[t + 1] * i / rate);
+            v += spec[t] * sin(2.0 * kPi * spec[t + 1] * i / rate);
         int64_t x = int64_t(floor(v + 0.5)) + offset + int64_t(s % uint32_t(2 * noise + 1)) - noise;
         out[size_t(i)] = short(x > 32767 ? 32767 : x < -32768 ? -32768 : x);
     }
