@@ -98,6 +98,16 @@ TEST(Modules, RefusedAttachFailsTheLoadAndDetaches)
     EXPECT_EQ(GetModuleHandleA("platform_testmod.dll"), nullptr);
 }
 
+TEST(Modules, OnlyTheModulesOwnDllMainIsCalled)
+{
+    TakeLog();
+    HMODULE hMod = LoadLibraryA("platform_testnomain.dll");
+    ASSERT_NE(hMod, nullptr);
+    EXPECT_EQ(TakeLog(), "dep+") << "the dependency's DllMain runs once, for the dependency";
+    FreeLibrary(hMod);
+    EXPECT_EQ(TakeLog(), "dep-");
+}
+
 TEST(Modules, ProgramHandle)
 {
     HMODULE hProgram = GetModuleHandleA(NULL);
