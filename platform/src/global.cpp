@@ -96,9 +96,10 @@ HGLOBAL AllocMovable(SIZE_T cbSize, bool fZero, bool fDiscardable)
         pBlock->cbSize = cbSize;
     }
     GLOBALBLOCK *pRaw = pBlock.get();
+    BYTE *pData = pBlock->pData;
     uintptr_t hValue = g_movable.Add(std::move(pBlock));
-    if (!hValue) {
-        free(pRaw->pData);
+    if (!hValue) {  // the table dropped the record
+        free(pData);
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return NULL;
     }
