@@ -31,7 +31,7 @@ int DriveHelpQuitCount(const char *pszFile)
     for (int i = 0; i < AutoGetHelpCount(); i++) {
         AUTOHELPCALL call;
         if (AutoGetHelpCall(i, &call) && call.uCommand == HELP_QUIT &&
-            strcmp(call.szFile, pszFile) == 0)
+            strcmp(call.szHelpFile, pszFile) == 0)
             nQuits++;
     }
     return nQuits;
