@@ -4,9 +4,22 @@
 #include <fstream>
 #include <sstream>
 
+static int s_nLoads;
+
+HMODULE LoadPlugin(void)
+{
+    s_nLoads++;
+    return LoadLibraryA("QFFTANA.dll");
+}
+
+int PluginLoadsBefore(void)
+{
+    return s_nLoads - 1;
+}
+
 void PluginTest::SetUp()
 {
-    m_hPlugin = LoadLibraryA("QFFTANA.dll");
+    m_hPlugin = LoadPlugin();
     ASSERT_NE(m_hPlugin, nullptr) << "QFFTANA.dll could not be loaded";
     const ::testing::TestInfo *pInfo = ::testing::UnitTest::GetInstance()->current_test_info();
     m_folder = std::filesystem::temp_directory_path() /

@@ -17,6 +17,11 @@
 #include "peek.h"
 #include "testhost.h"
 
+// Loads QFFTANA.dll as a host does, counting the loads of this process.
+HMODULE LoadPlugin(void);
+// Loads of the plug-in before the current one in this process.
+int PluginLoadsBefore(void);
+
 class PluginTest : public ::testing::Test {
 protected:
     void SetUp() override;
