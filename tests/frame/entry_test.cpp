@@ -15,7 +15,7 @@ TEST(Entry, VersionIs100BeforeAnyWindow)
 {
     HMODULE hPlugin = LoadPlugin();
     ASSERT_NE(hPlugin, nullptr);
-    VERSIONPROC pfnVersion = (VERSIONPROC)GetProcAddress(hPlugin, "QOptionGetVersion");
+    VERSIONPROC pfnVersion = (VERSIONPROC)(void *)GetProcAddress(hPlugin, "QOptionGetVersion");
     ASSERT_NE(pfnVersion, nullptr);
     EXPECT_EQ(pfnVersion(), 100);
     FreeLibrary(hPlugin);

@@ -77,9 +77,9 @@ TEST_F(Items, StoredOnlyItemsAreKeptButNotReadable)
         EXPECT_EQ(d.anHostItem24[2], 24u);
         EXPECT_EQ(d.wHostMode, 1);
     });
-    for (WORD wItem : {QPI_HOSTMODE, QPI_HOSTCHCOUNT, QPI_ITEM10, QPI_ITEM18, QPI_DIALOGLANG,
-                       QPI_ITEM23, QPI_ITEM24, (WORD)33, (WORD)34, QPI_AREAOFFSET})
-        EXPECT_EQ(m_host->GetValue(wItem, 0), 0u) << "item " << wItem;
+    for (int wItem : {QPI_HOSTMODE, QPI_HOSTCHCOUNT, QPI_ITEM10, QPI_ITEM18, QPI_DIALOGLANG,
+                       QPI_ITEM23, QPI_ITEM24, 33, 34, QPI_AREAOFFSET})
+        EXPECT_EQ(m_host->GetValue((WORD)wItem, 0), 0u) << "item " << wItem;
 }
 
 TEST_F(Items, HostChannelCountIsClampedTo64)
