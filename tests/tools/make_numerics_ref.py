@@ -1,0 +1,258 @@
+#!/usr/bin/python3
+"""Reference values for the FFT object and the filter object, in float64.
+
+Run with Debian's interpreter (it has python3-scipy):
+    /usr/bin/python3 tests/tools/make_numerics_ref.py [shared-folder]
+It writes tests/data/numerics_ref.txt, which is committed so that the tests
+need no Python. Synthetic signals come from the generator in signals(),
+which tests/libs/refdata.h repeats in C++ bit for bit; recordings are named
+by file, channel label and sample range, and read again by the test.
+
+File format: a case starts with "case KIND NAME", has "KEY VALUES..." lines,
+"data LABEL COUNT" followed by COUNT numbers, and ends with "end".
+"""
+import math
+import os
+import struct
+import sys
+
+import numpy as np
+from scipy import signal
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = os.path.join(HERE, "..", "data", "numerics_ref.txt")
+SHARED = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "..", "..", "shared")
+
+WINDOWS = {0: "boxcar", 1: "hamming", 2: "hann", 3: "blackman"}
+BLOCK = {7: 125, 8: 250, 9: 500, 10: 1000, 11: 2000, 12: 4000, 13: 8000, 14: 16000}
+
+
+def signals(spec):
+    """spec = [seed, rate, count, noise, offset, amp1, freq1, amp2, freq2, ...]:
+    sum of sines, rounded half up, plus offset and xorshift32 noise in
+    -noise..noise, saturated to int16."""
+    seed, rate, count, noise, offset = (int(v) for v in spec[:5])
+    tones = [(spec[i], spec[i + 1]) for i in range(5, len(spec), 2)]
+    s = seed & 0xFFFFFFFF
+    out = np.empty(count, dtype=np.int64)
+    for i in range(count):
+        s ^= (s << 13) & 0xFFFFFFFF
+        s ^= s >> 17
+        s ^= (s << 5) & 0xFFFFFFFF
+        v = 0.0
+        for amp, freq in tones:
+            v += amp * math.sin(2.0 * math.pi * freq * i / rate)
+        x = math.floor(v + 0.5) + offset + (s % (2 * noise + 1)) - noise
+        out[i] = min(32767, max(-32768, x))
+    return out
+
+
+def edf_samples(path, label, start, count):
+    """Digital samples of one signal of an EDF/EDF+ file."""
+    with open(path, "rb") as f:
+        head = f.read(256)
+        nrec = int(head[236:244])
+        ns = int(head[252:256])
+        ext = f.read(ns * 256)
+        labels = [ext[16 * i:16 * i + 16].decode("ascii").strip() for i in range(ns)]
+        base = ns * (16 + 80 + 8 + 8 + 8 + 8 + 8 + 80)
+        spr = [int(ext[base + 8 * i:base + 8 * i + 8]) for i in range(ns)]
+        ch = labels.index(label)
+        rec_bytes = 2 * sum(spr)
+        data = f.read(nrec * rec_bytes)
+    parts = []
+    for r in range(nrec):
+        off = r * rec_bytes + 2 * sum(spr[:ch])
+        parts.append(np.frombuffer(data[off:off + 2 * spr[ch]], dtype="<i2"))
+    return np.concatenate(parts)[start:start + count].astype(np.int64)
+
+
+def block_spectrum(x, rate, n_points, window, density):
+    """One block as the FFT object defines it, through scipy's Welch."""
+    f, p = signal.welch(x.astype(float), rate, window=WINDOWS[window], nperseg=len(x), noverlap=0,
+                        nfft=n_points, detrend="constant", scaling="density")
+    p = p[:n_points // 2]
+    return p if density else p * rate / n_points
+
+
+def blocks(x, length):
+    return [x[i:i + length] for i in range(0, len(x), length) if len(x[i:i + length]) >= 2]
+
+
+def clamp(first, last, lines):
+    return max(first, 0), min(last, lines - 1)
+
+
+def parameters(p, step, ranges):
+    """Band power, mean and edge frequency straight from their definitions."""
+    band, mean, edge = [], [], []
+    for first, last, pct in ranges:
+        a, b = clamp(first, last, len(p))
+        if a > b:
+            band.append(0.0), mean.append(0.0), edge.append(0.0)
+            continue
+        lines = p[a:b + 1]
+        running = np.cumsum(lines)  # sequential, so its end is the total exactly
+        total = running[-1]
+        freqs = np.arange(a, b + 1) * step
+        band.append(total)
+        mean.append((freqs * lines).sum() / total if total > 0 else 0.0)
+        target = total * (min(100, max(0, pct)) / 100.0)
+        k = int(np.argmax(running >= target))
+        edge.append(freqs[k] if total > 0 else 0.0)
+    return band, mean, edge
+
+
+def section_coherence_numpy(xa, xb, n_points):
+    """Hann sub-segments of a quarter block, half overlapping, in numpy only."""
+    m = len(xa) // 4
+    step = m - m // 2
+    w = 0.5 - 0.5 * np.cos(2 * np.pi * np.arange(m) / m)
+    sab = np.zeros(n_points // 2 + 1, complex)
+    saa = np.zeros(n_points // 2 + 1)
+    sbb = np.zeros(n_points // 2 + 1)
+    for s in range(0, len(xa) - m + 1, step):
+        a = np.fft.rfft((xa[s:s + m] - xa[s:s + m].mean()) * w, n_points)
+        b = np.fft.rfft((xb[s:s + m] - xb[s:s + m].mean()) * w, n_points)
+        sab += a * np.conj(b)
+        saa += abs(a) ** 2
+        sbb += abs(b) ** 2
+    return (abs(sab) ** 2 / (saa * sbb))[:n_points // 2]
+
+
+class Writer:
+    def __init__(self, path):
+        self.f = open(path, "w")
+        self.f.write("# Generated by tests/tools/make_numerics_ref.py; do not edit.\n")
+
+    def case(self, kind, name, **keys):
+        self.f.write(f"case {kind} {name}\n")
+        for k, v in keys.items():
+            vals = v if isinstance(v, (list, tuple)) else [v]
+            self.f.write(k + " " + " ".join(str(x) for x in vals) + "\n")
+
+    def data(self, label, values, fmt="%.12e"):
+        values = list(values)
+        self.f.write(f"data {label} {len(values)}\n")
+        for i in range(0, len(values), 8):
+            self.f.write(" ".join(fmt % v for v in values[i:i + 8]) + "\n")
+
+    def end(self):
+        self.f.write("end\n")
+
+
+RANGES = [(0, 1 << 20, 80), (1, 15, 50), (3, 40, 80), (-5, 20, 100), (10, 10, 80),
+          (30, 20, 80), (2, 60, 0), (2, 60, 150)]
+
+
+def spectrum_case(w, name, x, rate, size, window, density, length, source):
+    n_points = 1 << size
+    parts = blocks(x, length)
+    specs = [block_spectrum(b, rate, n_points, window, density) for b in parts]
+    mean = np.mean(specs, axis=0)
+    band, meanf, edge = parameters(mean, rate / n_points, RANGES)
+    w.case("spectrum", name, size=size, window=window, density=density, block=length, **source)
+    w.f.write("ranges " + " ".join(f"{a} {b} {p}" for a, b, p in RANGES) + "\n")
+    w.data("last", specs[-1])
+    w.data("mean", mean)
+    w.data("band", band)
+    w.data("meanfreq", meanf)
+    w.data("edge", edge)
+    w.end()
+
+
+def page_coherence_case(w, name, xa, xb, rate, size, window, squared, length, source):
+    n_points = 1 << size
+    usable = len(xa) // length * length
+    _, c = signal.coherence(xa[:usable].astype(float), xb[:usable].astype(float), rate,
+                            window=WINDOWS[window], nperseg=length, noverlap=0, nfft=n_points,
+                            detrend="constant")
+    c = c[:n_points // 2]
+    c = c if squared else np.sqrt(c)
+    w.case("pagecoh", name, size=size, window=window, squared=squared, block=length, **source)
+    w.data("coh", c)
+    w.end()
+
+
+def section_coherence_case(w, name, xa, xb, rate, size, squared, length, source):
+    n_points = 1 << size
+    a, b = xa[:length].astype(float), xb[:length].astype(float)
+    _, c = signal.coherence(a, b, rate, nperseg=length // 4, nfft=n_points)
+    c = c[:n_points // 2]
+    assert np.allclose(c, section_coherence_numpy(a, b, n_points), rtol=0, atol=1e-12)
+    c = c if squared else np.sqrt(c)
+    w.case("sectcoh", name, size=size, squared=squared, block=length, **source)
+    w.data("coh", c)
+    w.end()
+
+
+def filter_case(w, name, x, rate, cut, highpass, source):
+    if 0 < cut < 50 * rate:
+        sos = signal.butter(2, cut / 100.0, "highpass" if highpass else "lowpass", fs=rate, output="sos")
+        y, _ = signal.sosfilt(sos, x.astype(float), zi=signal.sosfilt_zi(sos) * x[0])
+        y = np.clip(np.round(y), -32768, 32767)
+    else:
+        y = x
+    w.case("filter", name, rate=rate, cut=cut, highpass=int(highpass), **source)
+    w.data("out", y, fmt="%d")
+    w.end()
+
+
+def main():
+    w = Writer(OUT)
+    # Spectra: every window, both scalings, with a partial last block.
+    for window in range(4):
+        for density in (0, 1):
+            sig = [11 + window, 500, 5600, 300, 40, 2000, 10.5, 700, 23.25]
+            spectrum_case(w, f"win{window}_dens{density}", signals(sig), 500, 10, window, density, 1000,
+                          {"sig": sig})
+    # Every size with its block length (zero padding), Hann, partial last block.
+    for size, length in BLOCK.items():
+        sig = [100 + size, 1000, 2 * length + length // 2 + 3, 500, -25, 3000, 12.0, 900, 61.0]
+        spectrum_case(w, f"size{size}", signals(sig), 1000, size, 2, 0, length, {"sig": sig})
+    # Full-scale square-ish input: saturated tones.
+    sig = [7, 500, 3000, 0, 0, 60000, 9.0]
+    spectrum_case(w, "fullscale", signals(sig), 500, 10, 0, 0, 1000, {"sig": sig})
+
+    # Coherence: a shared 10 Hz and 31 Hz rhythm plus independent noise.
+    for name, window, size, squared in (("hann_sq", 2, 10, 1), ("hamming", 1, 8, 0),
+                                        ("rect_sq", 0, 9, 1), ("blackman", 3, 11, 0)):
+        length = BLOCK[size]
+        siga = [21, 500, 8 * length, 800, 10, 1500, 10.0, 600, 31.0]
+        sigb = [22, 500, 8 * length, 1200, -30, 1000, 10.0, 900, 31.0]
+        page_coherence_case(w, name, signals(siga), signals(sigb), 500, size, window, squared, length,
+                            {"siga": siga, "sigb": sigb})
+    for name, size, squared in (("n1024_sq", 10, 1), ("n1024", 10, 0), ("n128_sq", 7, 1), ("n16384", 14, 0)):
+        length = BLOCK[size]
+        siga = [31, 500, length, 800, 0, 1500, 10.0, 600, 31.0]
+        sigb = [32, 500, length, 1200, 5, 1000, 10.0, 900, 31.0]
+        section_coherence_case(w, name, signals(siga), signals(sigb), 500, size, squared, length,
+                               {"siga": siga, "sigb": sigb})
+
+    # Filters at the usual rates and cut-offs, half the rate and above included.
+    for rate in (100, 200, 500, 1000):
+        sig = [41, rate, 1000, 200, 700, 3000, 0.3, 2000, rate / 10.0, 1000, rate * 0.4]
+        x = signals(sig)
+        for cut in (16, 50, 100, 3000, 7000, 50 * rate):
+            for highpass in (1, 0):
+                filter_case(w, f"r{rate}_c{cut}_{'low' if highpass else 'high'}cut", x, rate, cut, highpass,
+                            {"sig": sig})
+    sig = [43, 500, 1000, 0, 0, 40000, 5.0]
+    filter_case(w, "saturating_lowcut", signals(sig), 500, 50, 1, {"sig": sig})
+
+    # A real recording: eyes-closed rest EEG, 10 s of O1 and O2 at 500 Hz.
+    path = "data/eeg/Subject05_1.edf"
+    full = os.path.join(SHARED, path)
+    o1 = edf_samples(full, "EEG O1", 10000, 5000)
+    o2 = edf_samples(full, "EEG O2", 10000, 5000)
+    rec = {"edf": path, "start": 10000, "count": 5000}
+    spectrum_case(w, "edf_o1", o1, 500, 10, 2, 0, 1000, dict(rec, label="EEG_O1"))
+    page_coherence_case(w, "edf_o1_o2", o1, o2, 500, 10, 2, 1, 1000,
+                        dict(rec, labela="EEG_O1", labelb="EEG_O2"))
+    filter_case(w, "edf_o1_lowcut", o1, 500, 50, 1, dict(rec, label="EEG_O1"))
+    filter_case(w, "edf_o1_highcut", o1, 500, 3000, 0, dict(rec, label="EEG_O1"))
+    w.f.close()
+
+
+if __name__ == "__main__":
+    main()
