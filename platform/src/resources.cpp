@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "dlgint.h"
 #include "resfind.h"
 
 // Modules with resources are few (the plug-in, a handful of libraries, a
@@ -26,6 +27,9 @@ BOOL WINAPI PlatformRegisterResources(const RCMODULE *pModule)
     Dl_info info;
     if (!pModule || !dladdr(pModule, &info) || !info.dli_fbase)
         return FALSE;
+    // A module with resources runs this from its static initialiser, after
+    // the platform's own: a safe moment to make the standard classes exist.
+    CtlRegisterClasses();
     for (RESMODULE &slot : g_aResModules) {
         if (slot.pTables)
             continue;
@@ -45,6 +49,8 @@ void WINAPI PlatformUnregisterResources(const RCMODULE *pModule)
 
 static const RCMODULE *ResFindModule(HINSTANCE hInstance)
 {
+    if (!hInstance) // as on Windows: the program's own resources
+        hInstance = GetModuleHandleA(NULL);
     for (const RESMODULE &slot : g_aResModules)
         if (slot.pTables && slot.hInstance == hInstance)
             return slot.pTables;
