@@ -1,5 +1,4 @@
 // LoadStringA and LoadIconA on the test program's own resource tables.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,13 +8,9 @@
 
 namespace {
 
-// The test program's instance: its load base, as the registry keys it.
 HINSTANCE TestInstance()
 {
-    Dl_info info{};
-    static int anchor;
-    dladdr(&anchor, &info);
-    return static_cast<HINSTANCE>(info.dli_fbase);
+    return GetModuleHandleA(NULL);
 }
 
 // "CSVファイルに正常に保存しました。" as a Japanese Windows stores it.
@@ -67,6 +62,7 @@ TEST(LoadStringA, MissingStringsAndBadBuffers)
     EXPECT_STREQ(buf, "");
     EXPECT_EQ(LoadStringA(TestInstance(), IDS_EMPTY, buf, sizeof buf), 0);
     EXPECT_EQ(LoadStringA(reinterpret_cast<HINSTANCE>(0x1000), IDS_ASCII, buf, sizeof buf), 0);
+    EXPECT_EQ(LoadStringA(NULL, IDS_ASCII, buf, sizeof buf), 5) << "NULL means the program";
 
     std::strcpy(buf, "keep");
     EXPECT_EQ(LoadStringA(TestInstance(), IDS_ASCII, buf, 0), 0);

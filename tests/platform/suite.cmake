@@ -3,4 +3,4 @@
 # links rcgen's parser to feed it scripts directly.
 qf_test_suite(platform_tests platform)
 qf_resources(platform_tests ${CMAKE_CURRENT_SOURCE_DIR}/platform/testres.rc)
-target_link_libraries(platform_tests PRIVATE rcscript ${CMAKE_DL_LIBS})
+target_link_libraries(platform_tests PRIVATE rcscript)
