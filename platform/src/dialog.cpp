@@ -139,7 +139,7 @@ static LRESULT DlgDefault(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS: {
         HWND hFirst = GetNextDlgTabItem(hDlg, NULL, FALSE);
         if (hFirst)
-            DlgSetFocus(hDlg, hFirst);
+            DlgSetFocus(hFirst);
         return 0;
     }
     default:
@@ -326,7 +326,7 @@ static HWND DlgCreate(HINSTANCE hInstance, LPCSTR lpTemplate, HWND hParent, DLGP
         // The procedure may have changed the controls: look again.
         hFocus = GetNextDlgTabItem(hDlg, NULL, FALSE);
         if (hFocus)
-            DlgSetFocus(hDlg, hFocus);
+            DlgSetFocus(hFocus);
     }
     return IsWindow(hDlg) ? hDlg : NULL;
 }

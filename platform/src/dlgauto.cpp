@@ -97,7 +97,7 @@ extern "C" BOOL AutoLeaveFocus(HWND hWnd)
     HWND hParent = GetParent(hWnd);
     HWND hNext = hParent ? GetNextDlgTabItem(hParent, hWnd, FALSE) : NULL;
     if (hNext && hNext != hWnd)
-        DlgSetFocus(hParent, hNext);
+        DlgSetFocus(hNext);
     else
         SetFocus(hParent);
     return TRUE;

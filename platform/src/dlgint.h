@@ -31,7 +31,7 @@ DLGINFO *DlgGetInfo(HWND hDlg);
 
 // Gives the focus to a control as the dialog manager does (an edit gets
 // its whole text selected).
-void DlgSetFocus(HWND hDlg, HWND hCtl);
+void DlgSetFocus(HWND hCtl);
 
 // Holds Shift down (TRUE) or releases it for the dialog keyboard handling.
 void DlgSetShiftState(BOOL fDown);

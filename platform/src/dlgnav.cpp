@@ -91,9 +91,8 @@ extern "C" HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious)
     return hCtl;
 }
 
-void DlgSetFocus(HWND hDlg, HWND hCtl)
+void DlgSetFocus(HWND hCtl)
 {
-    (void)hDlg;
     if (SendMessageA(hCtl, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
         SendMessageA(hCtl, EM_SETSEL, 0, -1);
     SetFocus(hCtl);
@@ -130,7 +129,7 @@ static void DlgArrow(HWND hDlg, HWND hFocus, BOOL bPrevious)
     HWND hNext = hFocus ? GetNextDlgGroupItem(hDlg, hFocus, bPrevious) : NULL;
     if (!hNext || hNext == hFocus)
         return;
-    DlgSetFocus(hDlg, hNext);
+    DlgSetFocus(hNext);
     // Moving onto an automatic radio button checks it.
     if ((SendMessageA(hNext, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)
         && (GetWindowLongA(hNext, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
@@ -152,7 +151,7 @@ static BOOL DlgKeyDown(HWND hDlg, const MSG *lpMsg)
             return FALSE;
         HWND hNext = GetNextDlgTabItem(hDlg, hFocus, g_fShiftDown);
         if (hNext)
-            DlgSetFocus(hDlg, hNext);
+            DlgSetFocus(hNext);
         return TRUE;
     }
     case VK_RETURN:

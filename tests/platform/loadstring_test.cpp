@@ -80,4 +80,22 @@ TEST(LoadIconA, FindsIconsByIdAndOrdinalName)
     EXPECT_EQ(LoadIconA(TestInstance(), "NOSUCHICON"), nullptr);
 }
 
+TEST(ResourceTables, ComeAndGoWithTheirModule)
+{
+    HMODULE hModule = LoadLibraryA("RCTESTMOD.dll");
+    ASSERT_NE(hModule, nullptr);
+    char buf[32];
+    EXPECT_EQ(LoadStringA(hModule, 1, buf, sizeof buf), 10);
+    EXPECT_STREQ(buf, "\x83\x82\x83\x57\x83\x85\x81\x5B\x83\x8B"); // モジュール
+    EXPECT_EQ(LoadStringA(TestInstance(), 1, buf, sizeof buf), 0) << "each module has its own table";
+    EXPECT_EQ(CreateDialogParamA(TestInstance(), "MODULEDLG", NULL, NULL, 0), nullptr);
+    HWND hDlg = CreateDialogParamA(hModule, "ModuleDlg", NULL, NULL, 0);
+    EXPECT_NE(hDlg, nullptr);
+    DestroyWindow(hDlg);
+
+    ASSERT_TRUE(FreeLibrary(hModule));
+    EXPECT_EQ(LoadStringA(hModule, 1, buf, sizeof buf), 0) << "the tables left with the module";
+    EXPECT_EQ(CreateDialogParamA(hModule, "MODULEDLG", NULL, NULL, 0), nullptr);
+}
+
 } // namespace
