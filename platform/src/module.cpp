@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "internal.h"
+#include "path.h"
 
 namespace {
 
@@ -56,10 +57,7 @@ std::string ProgramFolder(void)
 // as Windows appends ".dll".
 std::string LinuxName(LPCSTR pszName)
 {
-    std::string str(pszName);
-    for (char &ch : str)
-        if (ch == '\\')
-            ch = '/';
+    std::string str = PathToHost(pszName);
     size_t iSlash = str.rfind('/');
     size_t iDot = str.rfind('.');
     bool fHasExt = iDot != std::string::npos && (iSlash == std::string::npos || iDot > iSlash);

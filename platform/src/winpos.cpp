@@ -7,20 +7,11 @@
 
 #include "internal.h"
 
-// The screen size belongs to GetSystemMetrics, which another part of the
-// layer provides; until it is linked in, the desktop is 1280x1024.
-extern "C" int WINAPI GetSystemMetrics(int nIndex) __attribute__((weak));
-
 namespace {
-
-const int kSM_CXSCREEN = 0;
-const int kSM_CYSCREEN = 1;
 
 RECT ScreenRect(void)
 {
-    if (!GetSystemMetrics)
-        return RECT{0, 0, 1280, 1024};
-    return RECT{0, 0, GetSystemMetrics(kSM_CXSCREEN), GetSystemMetrics(kSM_CYSCREEN)};
+    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 RECT WindowRectInParent(const WND *pWnd)
