@@ -8,6 +8,9 @@
 #define HTCLIENT 1
 #endif
 
+// Resource icons come at the system icon size (SM_CXICON x SM_CYICON).
+#define STATIC_ICONSIZE 32
+
 struct STATICINFO {
     HICON hIcon;
     HFONT hFont;
@@ -23,12 +26,16 @@ static UINT StaticType(HWND hWnd)
     return static_cast<UINT>(GetWindowLongA(hWnd, GWL_STYLE)) & SS_TYPEMASK;
 }
 
+// A new icon sizes the control to the icon, unless the icon is centred in
+// the control's own rectangle (SS_CENTERIMAGE), as on Windows.
 static HICON Static_SetIcon(HWND hWnd, STATICINFO *pInfo, HICON hIcon)
 {
     if (StaticType(hWnd) != SS_ICON)
         return NULL;
     HICON hOld = pInfo->hIcon;
     pInfo->hIcon = hIcon;
+    if (hIcon && !(GetWindowLongA(hWnd, GWL_STYLE) & SS_CENTERIMAGE))
+        SetWindowPos(hWnd, NULL, 0, 0, STATIC_ICONSIZE, STATIC_ICONSIZE, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hWnd, NULL, TRUE);
     return hOld;
 }
@@ -39,15 +46,18 @@ static void Static_Notify(HWND hWnd, UINT uCode)
         CtlNotify(hWnd, uCode);
 }
 
-// An icon static names its icon in the window text ("#101" or a name).
 static LRESULT Static_NcCreate(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    const CREATESTRUCTA *pcs = reinterpret_cast<const CREATESTRUCTA *>(lParam);
-    STATICINFO *pInfo = new STATICINFO();
-    if ((static_cast<UINT>(pcs->style) & SS_TYPEMASK) == SS_ICON && pcs->lpszName && pcs->lpszName[0])
-        pInfo->hIcon = LoadIconA(pcs->hInstance, pcs->lpszName);
-    SetWindowLongPtrA(hWnd, 0, reinterpret_cast<LONG_PTR>(pInfo));
+    SetWindowLongPtrA(hWnd, 0, reinterpret_cast<LONG_PTR>(new STATICINFO()));
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// An icon static names its icon in the window text ("#101" or a name).
+static LRESULT Static_Create(HWND hWnd, STATICINFO *pInfo, const CREATESTRUCTA *pcs)
+{
+    if (StaticType(hWnd) == SS_ICON && pcs->lpszName && pcs->lpszName[0])
+        Static_SetIcon(hWnd, pInfo, LoadIconA(pcs->hInstance, pcs->lpszName));
+    return 0;
 }
 
 static LRESULT Static_NcDestroy(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -68,6 +78,8 @@ LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     switch (uMsg) {
     case WM_NCDESTROY:
         return Static_NcDestroy(hWnd, uMsg, wParam, lParam);
+    case WM_CREATE:
+        return Static_Create(hWnd, pInfo, reinterpret_cast<const CREATESTRUCTA *>(lParam));
     case WM_NCHITTEST: // clicks fall through a static unless it reports them
         return (GetWindowLongA(hWnd, GWL_STYLE) & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
     case WM_GETDLGCODE:

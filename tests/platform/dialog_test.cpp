@@ -96,7 +96,6 @@ const ItemCase kItems[] = {
     {IDC_EDIT, "EDIT", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, {10, 10, 70, 22}},
     {IDC_CHECK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, {10, 30, 70, 40}},
     {IDC_COMBO, "COMBOBOX", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, {10, 45, 70, 125}},
-    {IDC_ICON, "STATIC", WS_CHILD | WS_VISIBLE | SS_ICON | SS_NOTIFY, {80, 60, 100, 80}},
     {IDC_CUSTOM, "PlatformTestCustom", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP, {80, 75, 120, 85}},
     {IDOK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, {140, 5, 190, 19}},
 };
@@ -150,6 +149,12 @@ TEST_F(DialogTest, TemplateGivesControlsIdsStylesAndDialogUnitGeometry)
     EXPECT_EQ(SendMessageA(hDlg, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
     EXPECT_EQ(reinterpret_cast<HICON>(SendDlgItemMessageA(hDlg, IDC_ICON, STM_GETICON, 0, 0)),
               LoadIconA(Inst(), MAKEINTRESOURCE(IDI_TEST)));
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(GetDlgItem(hDlg, IDC_ICON), GWL_STYLE)),
+              static_cast<DWORD>(WS_CHILD | WS_VISIBLE | SS_ICON | SS_NOTIFY));
+    RECT icon = ChildRect(hDlg, IDC_ICON); // sized to the icon, placed by the template
+    EXPECT_EQ(icon.left, MulDivForTest(80, cx, 4));
+    EXPECT_EQ(icon.right - icon.left, 32);
+    EXPECT_EQ(icon.bottom - icon.top, 32);
     EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_EDIT)) << "WM_INITDIALOG TRUE focuses the first tab stop";
     DestroyWindow(hDlg);
 }
