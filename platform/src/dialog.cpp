@@ -396,12 +396,27 @@ static void DlgCancelUnanswered(HWND hDlg, DLGMODAL *pModal, BOOL *pfCancelSent)
         EndDialog(hDlg, IDCANCEL);
 }
 
+// True when msg repeats the WM_PAINT just seen: a window that never
+// validates itself is painted forever, and the queue counts as empty then.
+static BOOL DlgRepeatedPaint(const MSG &msg, HWND *phLastPaint)
+{
+    if (msg.message != WM_PAINT) {
+        *phLastPaint = NULL;
+        return FALSE;
+    }
+    BOOL repeated = msg.hwnd == *phLastPaint;
+    *phLastPaint = msg.hwnd;
+    return repeated;
+}
+
 static void DlgModalLoop(HWND hDlg, DLGMODAL *pModal)
 {
     BOOL fCancelSent = FALSE;
+    HWND hLastPaint = NULL;
     while (!pModal->fEnded && IsWindow(hDlg)) {
         MSG msg;
-        if (!PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        BOOL fGot = PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE);
+        if (!fGot || DlgRepeatedPaint(msg, &hLastPaint)) {
             DlgCancelUnanswered(hDlg, pModal, &fCancelSent);
             continue;
         }

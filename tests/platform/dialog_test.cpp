@@ -286,6 +286,31 @@ TEST_F(DialogTest, UnansweredModalDialogsAreCancelledAndLogged)
     EXPECT_TRUE(IsWindowEnabled(m_hHost));
 }
 
+// A control that never validates itself keeps WM_PAINT coming.
+LRESULT CALLBACK NeverPaintsWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    return uMsg == WM_PAINT ? 0 : DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+void CALLBACK AddNeverPainted(HWND hDlg, void *)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = NeverPaintsWndProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = "NeverPaints";
+    RegisterClassA(&wc);
+    HWND hCtl = CreateWindowExA(0, "NeverPaints", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, hDlg, NULL,
+                                GetModuleHandleA(NULL), NULL);
+    InvalidateRect(hCtl, NULL, TRUE);
+}
+
+TEST_F(DialogTest, AWindowThatNeverValidatesDoesNotHoldTheLoop)
+{
+    AutoQueueModalHandler(AddNeverPainted, nullptr);
+    EXPECT_EQ(DialogBoxParamA(Inst(), MAKEINTRESOURCE(IDD_INNER), m_hHost, TestDlgProc, 0), IDCANCEL);
+    EXPECT_EQ(AutoGetCancelledDialogCount(), 1u);
+}
+
 // ---- keyboard ----
 
 struct KeyPlan {
