@@ -2,7 +2,7 @@
 // QPM_SETTEXT, QPM_GETTEXT and QPM_GETMESSAGE.
 #include "frame/analywnd.h"
 
-#include <limits.h>
+#include <stdint.h>
 #include <stddef.h>
 #include <string.h>
 
@@ -131,7 +131,7 @@ void AnalyWnd_SetValue(HWND hWnd, FFTVIEWDATA *pData, WORD wItem, WORD wIndex, D
 static LONG TotalTime(const FFTVIEWDATA *pData)
 {
     LONG nSamples = (LONG)pData->nTotalSamples;
-    if (pData->nBaseRate == 0 || (nSamples == LONG_MIN && pData->nBaseRate == -1))
+    if (pData->nBaseRate == 0 || (nSamples == INT32_MIN && pData->nBaseRate == -1))
         return 0;
     return nSamples / pData->nBaseRate;
 }

@@ -17,7 +17,7 @@ void DrivePump(void);
 void DriveAdvanceClock(DWORD dwMilliseconds);
 /* Moves the clock on, firing due timers and dispatching what they post. */
 
-typedef void (*DRIVEDIALOGPROC)(HWND hDlg, void *pUser);
+typedef void(CALLBACK *DRIVEDIALOGPROC)(HWND hDlg, void *pUser);
 void DriveOnNextDialog(DRIVEDIALOGPROC pfnAnswer, void *pUser);
 /* The next modal dialog is handed to pfnAnswer once initialised; the answer
    ends it (for example by clicking one of its buttons). */

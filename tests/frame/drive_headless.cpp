@@ -17,7 +17,7 @@ void DriveAdvanceClock(DWORD dwMilliseconds)
 
 void DriveOnNextDialog(DRIVEDIALOGPROC pfnAnswer, void *pUser)
 {
-    AutoOnNextDialog(pfnAnswer, pUser);
+    AutoQueueModalHandler(pfnAnswer, pUser);
 }
 
 int DriveBeepCount(void)

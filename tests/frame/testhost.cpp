@@ -45,7 +45,24 @@ HWND TestHost::CreatePlugin()
 {
     m_hPlugin = CreateWindowExA(0, "QPANEFFTANALYPLAY", "", WS_CHILD | WS_VISIBLE, 0, 0, 1000, 700,
                                 m_hFrame, (HMENU)(INT_PTR)PLUGIN_ID, GetModuleHandleA(NULL), NULL);
+    if (m_hPlugin == NULL)
+        return NULL;
+    SetWindowLongPtrA(m_hPlugin, GWLP_USERDATA, (LONG_PTR)this);
+    m_pfnPlugin = (WNDPROC)SetWindowLongPtrA(m_hPlugin, GWLP_WNDPROC, (LONG_PTR)PluginSubclassProc);
     return m_hPlugin;
+}
+
+// Counts the plug-in's window procedures on the stack: a notification that
+// arrives meanwhile was sent from inside it; one that arrives outside came
+// through the queue. (Windows' InSendMessage answers only for sends from
+// other threads.)
+LRESULT CALLBACK TestHost::PluginSubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    TestHost *pHost = (TestHost *)GetWindowLongPtrA(hWnd, GWLP_USERDATA);
+    pHost->m_nInPlugin++;
+    LRESULT lResult = CallWindowProcA(pHost->m_pfnPlugin, hWnd, uMsg, wParam, lParam);
+    pHost->m_nInPlugin--;
+    return lResult;
 }
 
 void TestHost::Initialise(const std::string &sSettingsDir, const std::string &sAppDir)
@@ -136,9 +153,7 @@ LRESULT CALLBACK TestHost::HostWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPAR
 
 void TestHost::Record(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    // Same-thread sends are direct calls; the headless platform answers
-    // InSendMessage() with TRUE inside them, queue dispatches with FALSE.
-    UINT uHow = InSendMessage() ? HM_SENT : HM_POSTED;
+    UINT uHow = m_nInPlugin > 0 ? HM_SENT : HM_POSTED;
     if (hWnd == m_hLink && (uMsg == QLM_SETITEM || uMsg == QLM_SETSTATE)) {
         m_log.push_back({uMsg, uHow, wParam, lParam});
         return;

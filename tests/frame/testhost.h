@@ -2,7 +2,7 @@
  * testhost.h - a host for the analysis window, as the recording application
  * would be: it owns the frame that is the notify window and a link window,
  * logs every notification and link message in arrival order (and whether it
- * was sent or posted), answers request notifications by pushing items back,
+ * was sent from inside the plug-in or posted through the queue), answers request notifications by pushing items back,
  * and checks the log against expected sequences.
  *
  * Expected sequences are static tables ending in an empty entry, checked as
@@ -47,8 +47,8 @@ struct HOSTMSG {
 
 class TestHost {
 public:
-    static const WORD NOTIFY_ID = 77;
-    static const int PLUGIN_ID = 4000;
+    static constexpr WORD NOTIFY_ID = 77;
+    static constexpr int PLUGIN_ID = 4000;
 
     TestHost();
     ~TestHost();
@@ -86,11 +86,15 @@ public:
 
 private:
     static LRESULT CALLBACK HostWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PluginSubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam,
+                                               LPARAM lParam);
     void Record(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
     HWND m_hFrame = NULL;
     HWND m_hLink = NULL;
     HWND m_hPlugin = NULL;
+    WNDPROC m_pfnPlugin = NULL;
+    int m_nInPlugin = 0; // plug-in window procedures on the stack
     int m_nChannels = 0;
     int m_nRate = 0;
     int m_nPageTime = 0;

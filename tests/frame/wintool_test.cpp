@@ -1,6 +1,6 @@
 // QWINTOOL: fonts, dialog placement and the modal dialogs of the plug-in.
 #include "fixture.h"
-#include "resource.h"
+#include "resources/resource.h"
 #include "wintool/wintool.h"
 
 typedef PluginTest WinTool;
@@ -47,7 +47,7 @@ struct DIALOGANSWER {
     std::string sText;
 };
 
-static void PressButton(HWND hDlg, void *pUser)
+static void CALLBACK PressButton(HWND hDlg, void *pUser)
 {
     DIALOGANSWER *pAnswer = (DIALOGANSWER *)pUser;
     char szText[128] = "";
