@@ -17,14 +17,6 @@ static const HOSTMSG s_seqInitialise[] = {
     SEQ_END,
 };
 
-static const HOSTMSG s_seqStart[] = {
-    SENT_NOTIFY(QPN_REQ_211), SENT_NOTIFY(QPN_REQ_215), SENT_NOTIFY(QPN_REQ_210),
-    SENT_NOTIFY(QPN_REQ_216), SENT_NOTIFY(QPN_REQ_206), SENT_NOTIFY(QPN_REQ_151),
-    SENT_NOTIFY(QPN_REQ_160), SENT_NOTIFY(QPN_REQ_152), SENT_NOTIFY(QPN_REQ_START),
-    SENT_NOTIFY(QPN_ANALYSTARTED),
-    SEQ_END,
-};
-
 static const HOSTMSG s_seqStartLinked[] = {
     SENT_NOTIFY(QPN_REQ_211), SENT_NOTIFY(QPN_REQ_215), SENT_NOTIFY(QPN_REQ_210),
     SENT_NOTIFY(QPN_REQ_216), SENT_NOTIFY(QPN_REQ_206), SENT_NOTIFY(QPN_REQ_151),
@@ -112,13 +104,6 @@ TEST_F(Lifecycle, StartWhileAnalysingStopsFirst)
     ok_sequence(*m_host, s_seqRestart, "second start");
 }
 
-TEST_F(Lifecycle, StartWithoutLinkWindowTellsOnlyTheHost)
-{
-    CreateAndInitialise();
-    m_host->Send(QPM_STARTANALY, 0, 0);
-    ok_sequence(*m_host, s_seqStart, "start without link window");
-}
-
 TEST_F(Lifecycle, RefreshAsksForDataOnlyWhileAnalysing)
 {
     CreateAndInitialise();
@@ -183,18 +168,6 @@ TEST_F(Lifecycle, RequestAnswersReenterTheLockedRecord)
     });
 }
 
-TEST_F(Lifecycle, SetNotifyStoresInWindowBytesAndRecord)
-{
-    ASSERT_NE(m_host->CreatePlugin(), nullptr);
-    m_host->Send(QPM_SETNOTIFY, (WPARAM)m_host->Frame(), MAKELPARAM(TestHost::NOTIFY_ID, 9));
-    EXPECT_EQ((HWND)GetWindowLongPtrA(m_host->Plugin(), FVW_NOTIFYWND), m_host->Frame());
-    EXPECT_EQ(GetWindowWord(m_host->Plugin(), FVW_NOTIFYID), TestHost::NOTIFY_ID);
-    PeekRecord(m_host->Plugin(), [&](const FFTVIEWDATA &d) {
-        EXPECT_EQ(d.hNotifyWnd, m_host->Frame());
-        EXPECT_EQ(d.wNotifyId, TestHost::NOTIFY_ID);
-    });
-}
-
 TEST_F(Lifecycle, FreshRecordHasItsCreationDefaults)
 {
     ASSERT_NE(m_host->CreatePlugin(), nullptr);
@@ -232,4 +205,31 @@ TEST_F(Lifecycle, UpdateTimerPostsDelayedUpdateOnce)
     DriveAdvanceClock(1000);
     DrivePump();
     ok_sequence(*m_host, s_seqNone, "the update timer is one-shot");
+}
+
+// After its record is freed the window must not hold the handle: a message
+// that reaches it during the rest of its destruction finds no record.
+static WNDPROC s_pfnBeforeDestroyCheck;
+static LONG_PTR s_nLongAfterDestroy = -1;
+static LRESULT s_nValueAfterDestroy = -1;
+
+static LRESULT CALLBACK DestroyCheckProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = CallWindowProcA(s_pfnBeforeDestroyCheck, hWnd, uMsg, wParam, lParam);
+    if (uMsg == WM_DESTROY) {
+        s_nLongAfterDestroy = GetWindowLongPtrA(hWnd, FVW_DATA);
+        s_nValueAfterDestroy = SendMessageA(hWnd, QPM_GETVALUE, QPI_BASERATE, 0);
+    }
+    return lResult;
+}
+
+TEST_F(Lifecycle, DestructionLeavesNoHandleToTheFreedRecord)
+{
+    CreateAndInitialise();
+    m_host->SetValue(QPI_BASERATE, 0, 500);
+    s_pfnBeforeDestroyCheck = (WNDPROC)SetWindowLongPtrA(m_host->Plugin(), GWLP_WNDPROC,
+                                                         (LONG_PTR)DestroyCheckProc);
+    DestroyPlugin();
+    EXPECT_EQ(s_nLongAfterDestroy, 0);
+    EXPECT_EQ(s_nValueAfterDestroy, 0);
 }
