@@ -277,7 +277,6 @@ static POINT DlgOrigin(const RCDIALOG *pTemplate, HWND hOwner, const RECT &rc)
 static HWND DlgCreate(HINSTANCE hInstance, LPCSTR lpTemplate, HWND hParent, DLGPROC pfnProc,
                       LPARAM dwInitParam, DLGMODAL *pModal)
 {
-    CtlRegisterClasses();
     const RCDIALOG *pTemplate = ResFindDialog(hInstance, lpTemplate);
     if (!pTemplate)
         return NULL;

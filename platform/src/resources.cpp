@@ -27,9 +27,6 @@ BOOL WINAPI PlatformRegisterResources(const RCMODULE *pModule)
     Dl_info info;
     if (!pModule || !dladdr(pModule, &info) || !info.dli_fbase)
         return FALSE;
-    // A module with resources runs this from its static initialiser, after
-    // the platform's own: a safe moment to make the standard classes exist.
-    CtlRegisterClasses();
     for (RESMODULE &slot : g_aResModules) {
         if (slot.pTables)
             continue;
