@@ -233,3 +233,25 @@ TEST_F(Lifecycle, DestructionLeavesNoHandleToTheFreedRecord)
     EXPECT_EQ(s_nLongAfterDestroy, 0);
     EXPECT_EQ(s_nValueAfterDestroy, 0);
 }
+
+TEST_F(Lifecycle, FontSetsTheLineHeightFromItsMetrics)
+{
+    CreateAndInitialise();
+    HFONT hFont = CreateFontA(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              DEFAULT_PITCH, "MS UI Gothic");
+    HDC hdc = GetDC(NULL);
+    HGDIOBJ hOld = SelectObject(hdc, hFont);
+    TEXTMETRICA tm;
+    ASSERT_TRUE(GetTextMetricsA(hdc, &tm));
+    SelectObject(hdc, hOld);
+    ReleaseDC(NULL, hdc);
+
+    m_host->Send(WM_SETFONT, (WPARAM)hFont, 0);
+    EXPECT_EQ((HFONT)GetWindowLongPtrA(m_host->Plugin(), FVW_FONT), hFont);
+    PeekRecord(m_host->Plugin(), [&](const FFTVIEWDATA &d) {
+        EXPECT_EQ(d.nLineHeight, (DWORD)tm.tmHeight + 4);
+    });
+    DestroyPlugin();
+    DeleteObject(hFont);
+}
