@@ -152,7 +152,7 @@ int ChStepShift(double dDigMin, double dDigMax, double *pdCentre)
     if (!(dDigMax > dDigMin))
         return -1;
     int nShift = 0;
-    while ((dDigMax - dDigMin) / ldexp(1.0, nShift) > 65535.0)
+    while ((dDigMax - dDigMin + 1.0) / ldexp(1.0, nShift) > 65536.0)
         nShift++;
     *pdCentre = floor((dDigMin + dDigMax + 1.0) / 2.0);
     return nShift;
