@@ -301,13 +301,6 @@ TEST_F(GraphTest, ParentMayDestroyTheGraphWhileItIsNotified)
     EXPECT_EQ(NoteLog().size(), 1u);
 }
 
-TEST_F(GraphTest, KeepsItsFont)
-{
-    HFONT hFont = (HFONT)GetStockObject(ANSI_VAR_FONT);
-    Send(WM_SETFONT, (WPARAM)hFont, 0);
-    EXPECT_EQ((HFONT)Send(WM_GETFONT, 0), hFont);
-}
-
 TEST(GraphClass, IsAGlobalClassOfTheLibraryAndRegistersOnce)
 {
     ASSERT_TRUE(FgRegisterGraphClass());
