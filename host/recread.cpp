@@ -9,6 +9,7 @@
 #include <time.h>
 
 #include "chaninfo.h"
+#include "edfcheck.h"
 
 // One channel of the file that goes to the window, with what converting
 // its digital values needs.
@@ -118,19 +119,6 @@ static BOOL ReadSamples(HDRTYPE *hdr, RECORDING *pRec, const std::vector<CHANREA
     return TRUE;
 }
 
-// EDF and BDF announce their block count in the header; BioSig trusts the
-// file's size instead, so a cut-off file would otherwise read as shorter.
-static BOOL BlocksAsAnnounced(HDRTYPE *hdr)
-{
-    if ((hdr->TYPE != EDF && hdr->TYPE != BDF) || !hdr->AS.Header)
-        return TRUE;
-    char szCount[9];
-    memcpy(szCount, hdr->AS.Header + 236, 8);
-    szCount[8] = '\0';
-    long nAnnounced = strtol(szCount, NULL, 10);
-    return nAnnounced < 0 || nAnnounced == (long)hdr->NRec;
-}
-
 static void KeepHeaderTexts(HDRTYPE *hdr, RECORDING *pRec)
 {
     RecCopyText(pRec->szPatientName, sizeof(pRec->szPatientName), hdr->Patient.Name);
@@ -154,10 +142,6 @@ static BOOL ReadOpened(HDRTYPE *hdr, const char *pszPath, RECORDING *pRec,
 {
     if (hdr->NS == 0 || hdr->NRec <= 0 || hdr->SPR == 0 || !(hdr->SampleRate > 0.0)) {
         Fail(pszError, cbError, pszPath, "the header announces no samples");
-        return FALSE;
-    }
-    if (!BlocksAsAnnounced(hdr)) {
-        Fail(pszError, cbError, pszPath, "the file is shorter than its header says (truncated?)");
         return FALSE;
     }
     FormatName(hdr, pRec->szFormat, sizeof(pRec->szFormat));
@@ -185,6 +169,11 @@ BOOL RecRead(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbErro
         return FALSE;
     }
     fclose(pFile);
+    char szWhat[160];
+    if (!EdfCheckHeader(pszPath, szWhat, sizeof(szWhat))) {
+        Fail(pszError, cbError, pszPath, szWhat);
+        return FALSE;
+    }
     RecCopyText(pRec->szName, sizeof(pRec->szName), BaseName(pszPath));
 
     HDRTYPE *hdr = constructHDR(0, 0);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <math.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <complex>
@@ -85,6 +86,25 @@ static std::string WrongSignalCount(const std::string &s)
     return t;
 }
 
+// Field f (0 = label .. 9 = reserved) of signal 0 in an EDF header.
+static size_t SignalField(const std::string &s, int f)
+{
+    static const size_t acb[] = {16, 80, 8, 8, 8, 8, 8, 80, 8, 32};
+    size_t ns = (size_t)atoi(s.substr(252, 4).c_str()), nOffset = 256;
+    for (int i = 0; i < f; i++)
+        nOffset += acb[i] * ns;
+    return nOffset;
+}
+static std::string Patched(std::string s, size_t nOffset, const char *pszField)
+{
+    return s.replace(nOffset, strlen(pszField), pszField);
+}
+static std::string BadHeaderSize(const std::string &s) { return Patched(s, 184, "bogus   "); }
+static std::string NoSignals(const std::string &s) { return Patched(s, 252, "0   "); }
+static std::string NoSamples(const std::string &s) { return Patched(s, SignalField(s, 8), "0       "); }
+static std::string EmptyRange(const std::string &s) { return Patched(s, SignalField(s, 6), "-32768  "); }
+static std::string TextInRange(const std::string &s) { return Patched(s, SignalField(s, 3), "low     "); }
+
 TEST(RecordingReader, RefusesDamagedFiles)
 {
     TempFolder tmp;
@@ -96,6 +116,8 @@ TEST(RecordingReader, RefusesDamagedFiles)
     static const DAMAGE aDamage[] = {
         {"empty", Empty},           {"header only", HeaderOnly},     {"cut in the data", CutInData},
         {"last record short", LastRecordShort}, {"garbage", Garbage}, {"wrong signal count", WrongSignalCount},
+        {"bad header size", BadHeaderSize},     {"no signals", NoSignals},       {"no samples", NoSamples},
+        {"empty range", EmptyRange},            {"text in range", TextInRange},
     };
     for (const DAMAGE &d : aDamage) {
         std::string strPath = tmp.Path("bad.edf");

@@ -16,6 +16,6 @@ target_compile_definitions(host_tests PRIVATE
   QF_SHARED_DIR="${QF_SHARED_DIR}"
   QFFTANA_EXE="$<TARGET_FILE:qfftana>"
   QF_PLUGIN_WRITES_REPORTS=${has_writer})
-add_dependencies(host_tests qfftana)
+add_dependencies(host_tests qfftana qfftana_templates)
 qf_warnings(host_tests)
 gtest_discover_tests(host_tests DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
