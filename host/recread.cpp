@@ -10,6 +10,7 @@
 
 #include "chaninfo.h"
 #include "edfcheck.h"
+#include "recpipe.h"
 
 // One channel of the file that goes to the window, with what converting
 // its digital values needs.
@@ -160,7 +161,8 @@ static BOOL ReadOpened(HDRTYPE *hdr, const char *pszPath, RECORDING *pRec,
     return TRUE;
 }
 
-BOOL RecRead(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbError)
+// Reads the file in this process.
+static BOOL ReadHere(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbError)
 {
     *pRec = RECORDING();
     FILE *pFile = fopen(pszPath, "rb");
@@ -193,4 +195,11 @@ BOOL RecRead(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbErro
         destructHDR(hdr);
     }
     return bOk;
+}
+
+BOOL RecRead(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbError)
+{
+    // BioSig trusts what a file's header says and can crash on a damaged
+    // one; reading in a child process turns such a crash into a refusal.
+    return RecReadInChild(ReadHere, pszPath, pRec, pszError, cbError);
 }

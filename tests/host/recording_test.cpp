@@ -104,6 +104,8 @@ static std::string NoSignals(const std::string &s) { return Patched(s, 252, "0  
 static std::string NoSamples(const std::string &s) { return Patched(s, SignalField(s, 8), "0       "); }
 static std::string EmptyRange(const std::string &s) { return Patched(s, SignalField(s, 6), "-32768  "); }
 static std::string TextInRange(const std::string &s) { return Patched(s, SignalField(s, 3), "low     "); }
+// "Startdate 15-J n-2024": BioSig 2.5 dies on this one (a null strtol).
+static std::string CrashingStartDate(const std::string &s) { return Patched(s, 102, " "); }
 
 TEST(RecordingReader, RefusesDamagedFiles)
 {
@@ -118,6 +120,7 @@ TEST(RecordingReader, RefusesDamagedFiles)
         {"last record short", LastRecordShort}, {"garbage", Garbage}, {"wrong signal count", WrongSignalCount},
         {"bad header size", BadHeaderSize},     {"no signals", NoSignals},       {"no samples", NoSamples},
         {"empty range", EmptyRange},            {"text in range", TextInRange},
+        {"start date that crashes the library", CrashingStartDate},
     };
     for (const DAMAGE &d : aDamage) {
         std::string strPath = tmp.Path("bad.edf");
