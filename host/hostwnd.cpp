@@ -86,6 +86,7 @@ static void ShowMessage(HOSTSTATE *pState, BOOL bError)
     snprintf(pState->szLastText, sizeof(pState->szLastText), "%s", szText);
     if (bError) {
         pState->nErrorTexts++;
+        RecCopyText(pState->szLastError, sizeof(pState->szLastError), szText);
         fprintf(stderr, "qfftana: plug-in error: %s\n", szText);
         return;
     }

@@ -24,6 +24,7 @@ typedef struct tagHOSTSTATE {
     int nErrorTexts;             /* error texts shown so far */
     int nInfoTexts;
     char szLastText[512];        /* last text, UTF-8 */
+    char szLastError[512];       /* last error text, UTF-8 */
 } HOSTSTATE;
 
 HWND HostCreateFrame(HOSTSTATE *pState);

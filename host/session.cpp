@@ -185,6 +185,8 @@ static int SaveReport(RUN *pRun, SESSIONRESULT *pResult, char *pszError, size_t 
     if (pRun->state.nErrorTexts == nErrorsBefore && FileHasData(pResult->strReport))
         return SESSION_OK;
     remove(pResult->strReport.c_str());
+    if (!bPressed && pRun->state.nErrorTexts > 0)
+        return Fail(pszError, cbError, SESSION_NOREPORT, (std::string("the plug-in reported: ") + pRun->state.szLastError).c_str());
     if (!bPressed)
         return Fail(pszError, cbError, SESSION_NOREPORT, "Save.. is not available (no section was added)");
     return Fail(pszError, cbError, SESSION_NOREPORT, "Save.. did not write the report");
