@@ -6,7 +6,7 @@ target_link_libraries(host_tests PRIVATE qfhost GTest::gtest GTest::gtest_main)
 target_include_directories(host_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 # End-to-end runs can produce a report only once the plug-in has its CSV
 # writer; until then they check that the host says no report was written.
-file(GLOB report_writer_sources ${CMAKE_SOURCE_DIR}/export/*.cpp)
+file(GLOB report_writer_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/export/*.cpp)
 if(report_writer_sources)
   set(has_writer 1)
 else()
