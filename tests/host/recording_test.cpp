@@ -7,6 +7,8 @@
 
 #include <complex>
 
+#include <biosig.h>
+
 #include "demorec.h"
 #include "edfwrite.h"
 #include "hosttest.h"
@@ -212,4 +214,56 @@ TEST(BuiltInRecording, IsDeterministicAndHasItsRhythms)
         for (short s : ch.aSamples)
             ASSERT_TRUE(s > -32768 && s < 32767) << ch.szLabel << " clips";
     }
+}
+
+// A BDF file written with BioSig: 24-bit values 256 times the steps wanted.
+static void WriteBdf(const std::string &strPath, const std::vector<int> &anDigital)
+{
+    HDRTYPE *hdr = constructHDR(1, 0);
+    hdr->TYPE = BDF;
+    hdr->FLAG.UCAL = 1;
+    hdr->SampleRate = 256;
+    hdr->SPR = 256;
+    hdr->NRec = (nrec_t)(anDigital.size() / 256);
+    CHANNEL_TYPE *pCh = &hdr->CHANNEL[0];
+    strcpy(pCh->Label, "Fz");
+    pCh->OnOff = 1;
+    pCh->SPR = 256;
+    pCh->GDFTYP = 255 + 24;
+    pCh->DigMin = -8388608;
+    pCh->DigMax = 8388607;
+    pCh->PhysMin = -262144;   // 1/32 uV per 24-bit step
+    pCh->PhysMax = 262143.96875;
+    pCh->Cal = 1.0 / 32;
+    pCh->PhysDimCode = PhysDimCode("uV");
+    hdr = sopen(strPath.c_str(), "w", hdr);
+    std::vector<double> ad(anDigital.begin(), anDigital.end());
+    swrite(ad.data(), hdr->NRec, hdr);
+    sclose(hdr);
+    destructHDR(hdr);
+}
+
+TEST(RecordingReader, BdfStepsShiftedIntoSixteenBits)
+{
+    TempFolder tmp;
+    std::vector<int> anDigital(512);
+    for (size_t i = 0; i < anDigital.size(); i++)
+        anDigital[i] = ((int)i - 256) * 256 * 100 + (i % 2 ? 100 : -100);   // +-100: rounding noise
+    anDigital[0] = -8388608;
+    anDigital[1] = 8388607;
+    WriteBdf(tmp.Path("rec.bdf"), anDigital);
+    RECORDING rec;
+    char szError[256];
+    ASSERT_TRUE(RecRead(tmp.Path("rec.bdf").c_str(), &rec, szError, sizeof(szError))) << szError;
+    EXPECT_STREQ("BDF+", rec.szFormat);   // BioSig writes BDF+
+    ASSERT_EQ(1u, rec.aChannels.size());
+    const RECCHANNEL &ch = rec.aChannels[0];
+    EXPECT_NEAR(8.0, ch.dUvPerStep, 1e-5);   // 256 steps of 1/32 uV; the header keeps 8 digits
+    EXPECT_EQ(80000u, ch.nCalValue);
+    EXPECT_EQ(10000u, ch.nCalHeight);
+    ASSERT_EQ(512u, ch.aSamples.size());
+    EXPECT_EQ(-32768, ch.aSamples[0]);
+    EXPECT_EQ(32767, ch.aSamples[1]);
+    for (size_t i = 2; i < 512; i++)
+        ASSERT_EQ(((int)i - 256) * 100, ch.aSamples[i]) << i;
 }
