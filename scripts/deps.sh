@@ -4,7 +4,7 @@
 set -euo pipefail
 
 linux_pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-            libkissfft-dev)
+            libkissfft-dev libbiosig-dev)
 windows_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 dpkg-dev)
 
 want=()
