@@ -1,0 +1,18 @@
+// Entry of the Windows test programs: GoogleTest with the tests that run on
+// Linux only (linux_only.txt) filtered out, and no error dialogs, so that a
+// crash ends the program instead of waiting for a click.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+int main(int argc, char **argv)
+{
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    testing::InitGoogleTest(&argc, argv);
+    const std::string strLinuxOnly = QF_LINUX_ONLY_TESTS;
+    if (!strLinuxOnly.empty() && GTEST_FLAG_GET(filter) == "*")
+        GTEST_FLAG_SET(filter, "-" + strLinuxOnly);
+    return RUN_ALL_TESTS();
+}
