@@ -11,8 +11,12 @@ int main(int argc, char **argv)
 {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     testing::InitGoogleTest(&argc, argv);
+    // The exclusions join any filter given on the command line.
     const std::string strLinuxOnly = QF_LINUX_ONLY_TESTS;
-    if (!strLinuxOnly.empty() && GTEST_FLAG_GET(filter) == "*")
-        GTEST_FLAG_SET(filter, "-" + strLinuxOnly);
+    if (!strLinuxOnly.empty()) {
+        std::string strFilter = GTEST_FLAG_GET(filter);
+        strFilter += strFilter.find('-') == std::string::npos ? "-" : ":";
+        GTEST_FLAG_SET(filter, strFilter + strLinuxOnly);
+    }
     return RUN_ALL_TESTS();
 }
