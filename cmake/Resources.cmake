@@ -1,7 +1,9 @@
 # Resource scripts (.rc, UTF-8) are the single source of dialogs and strings.
 # Windows: windres compiles them into the module. Linux: the C preprocessor
-# resolves the includes and #defines, then rcgen turns the result into tables
-# that the module registers with the platform layer when it is loaded.
+# resolves the includes and #defines (keeping line markers, so that rcgen
+# reports errors at the script's own file and line), then rcgen turns the
+# result into tables that the module registers with the platform layer when
+# it is loaded.
 
 if(WIN32)
   enable_language(RC)
@@ -15,16 +17,12 @@ function(qf_resources target rcfile)
     set_property(SOURCE ${rcfile} APPEND PROPERTY INCLUDE_DIRECTORIES ${rcdir})
     return()
   endif()
-  if(NOT TARGET rcgen)
-    message(STATUS "rcgen not built yet: ${rcfile} left out")
-    return()
-  endif()
   get_filename_component(rcname ${rcfile} NAME_WE)
   set(pre ${CMAKE_CURRENT_BINARY_DIR}/${target}_${rcname}.rc.i)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_${rcname}.rc.cpp)
   add_custom_command(
     OUTPUT ${out}
-    COMMAND ${CMAKE_C_COMPILER} -E -P -x c -DRC_INVOKED
+    COMMAND ${CMAKE_C_COMPILER} -E -x c -DRC_INVOKED
             -I${CMAKE_SOURCE_DIR}/platform/include -I${rcdir} ${rcfile} -o ${pre}
     COMMAND rcgen ${pre} ${out}
     DEPENDS ${rcfile} rcgen

@@ -1,15 +1,30 @@
-// Module entry of the plug-in: keeps the instance handle and answers the
-// host's version query.
+// Module entry of the plug-in: keeps the instance handle, registers the
+// window classes at load and answers the host's version query.
 #include <windows.h>
 
+#include "frame/module.h"
 #include "qfexport.h"
 
 static HINSTANCE g_hInstance;
 
+HINSTANCE ModuleInstance(void)
+{
+    return g_hInstance;
+}
+
 extern "C" QF_EXPORT BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
-    if (dwReason == 1)
+    switch (dwReason) {
+    case DLL_PROCESS_ATTACH:
         g_hInstance = hInstance;
+        RegisterPluginClasses(hInstance);
+        break;
+    case DLL_PROCESS_DETACH:
+        UnregisterPluginClasses(hInstance);
+        break;
+    default:
+        break;
+    }
     return TRUE;
 }
 

@@ -13,4 +13,11 @@
 #define IDS_REMONTAGEONLY   8   /* host mode 2 while analysing */
 #define IDS_POINTSPAGE      9   /* FFT points do not suit the page time */
 
+/* Dialogs run through the window-tool library. */
+#define IDD_CLEARCONFIRM    102 /* "clear the ADD results?" OK = IDOK, Cancel = IDCANCEL */
+#define IDD_ABOUT           500 /* About box */
+
+/* Controls of those dialogs. */
+#define IDC_STATIC          (-1)
+
 #endif

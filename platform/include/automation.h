@@ -57,6 +57,55 @@ const char *AutoMessageName(UINT uMsg);
 
 /* ---- dialogs, edits, combo boxes, save dialog ---- */
 
+/* A modal dialog never waits for a user: each one takes the next queued
+ * handler, which drives it as a user would; one left open with no handler
+ * is cancelled and logged (DialogBoxParamA). */
+typedef void (CALLBACK *AUTODIALOGPROC)(HWND hDlg, void *pUser);
+BOOL AutoQueueModalHandler(AUTODIALOGPROC pfnHandler, void *pUser);
+/* Queues pfnHandler for the next modal dialog that opens (first in, first
+ * out: a dialog opened by a handler takes the next one). It runs after
+ * WM_INITDIALOG with the shown dialog and may click, type, press keys and
+ * call EndDialog. FALSE when pfnHandler is NULL or 16 are already queued. */
+UINT AutoPendingModalHandlers(void);
+/* Handlers queued and not yet used. */
+void AutoClearModalHandlers(void);
+UINT AutoGetCancelledDialogCount(void);
+/* Modal dialogs ended as Cancel because no handler was left for them,
+ * since the last AutoClearCancelledDialogs. */
+BOOL AutoGetCancelledDialog(UINT uIndex, LPSTR lpName, int cchName);
+/* The template name of cancelled dialog uIndex (0 = first): "#102" for an
+ * id, else the name ("SETUPDLG_NORMAL"). FALSE for an index beyond the 64
+ * recorded or a bad buffer. */
+void AutoClearCancelledDialogs(void);
+
+BOOL AutoTypeText(HWND hEdit, LPCSTR lpText);
+/* Types into an edit as a user replacing its contents: focus (EN_SETFOCUS),
+ * whole text selected, then one WM_CHAR per byte (a double-byte character
+ * as its two bytes), each change followed by EN_UPDATE and EN_CHANGE.
+ * FALSE for a window that is not an enabled edit control. */
+BOOL AutoLeaveFocus(HWND hWnd);
+/* Moves the focus from hWnd to the next tab stop of its parent (or to the
+ * parent itself), so that an edit hears EN_KILLFOCUS. FALSE when hWnd does
+ * not have the focus. */
+BOOL AutoChooseComboIndex(HWND hCombo, int nIndex);
+/* Picks item nIndex from a combo box's list as a user would: focus,
+ * CBN_DROPDOWN, CBN_SELCHANGE (only when the selection changes),
+ * CBN_SELENDOK, CBN_CLOSEUP. FALSE for a bad index or window. */
+BOOL AutoChooseComboText(HWND hCombo, LPCSTR lpText);
+/* As AutoChooseComboIndex for the item whose text equals lpText (without
+ * case); FALSE when there is none. */
+BOOL AutoPressKey(HWND hDlg, UINT uVirtKey, BOOL bShift);
+/* A key press in a dialog: WM_KEYDOWN, the WM_CHAR that TranslateMessage
+ * posts for it, and WM_KEYUP, for the focused control and each through
+ * IsDialogMessageA(hDlg), so Enter presses the default button and Tab
+ * moves the focus; bShift holds Shift down meanwhile. FALSE for a bad
+ * dialog. */
+BOOL AutoScroll(HWND hWnd, int nBar, UINT uCode, int nPos);
+/* The user works scroll bar nBar (SB_CTL for a SCROLLBAR control, SB_HORZ
+ * or SB_VERT of a window): WM_HSCROLL / WM_VSCROLL with uCode and nPos
+ * (SB_THUMBTRACK / SB_THUMBPOSITION) to the control's parent or to the
+ * window. The position itself is left to the receiver, as on Windows. */
+
 /* -- open and save file dialogs -- */
 
 #define AUTO_FILEDLG_SAVE 0

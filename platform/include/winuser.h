@@ -690,6 +690,365 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 
 /* ---- resources, dialogs and standard controls ---- */
 
+/*
+ * Resources come from each module's resource script, compiled into tables
+ * that the module registers when it is loaded (rctables.h). Texts are code
+ * page 932 bytes, as a Japanese Windows gives them to the *A functions.
+ */
+
+/* Dialog command ids. */
+#define IDOK                1
+#define IDCANCEL            2
+#define IDABORT             3
+#define IDRETRY             4
+#define IDIGNORE            5
+#define IDYES               6
+#define IDNO                7
+#define IDCLOSE             8
+#define IDHELP              9
+
+/* Dialog styles. */
+#define DS_ABSALIGN         0x0001L
+#define DS_SYSMODAL         0x0002L
+#define DS_LOCALEDIT        0x0020L
+#define DS_SETFONT          0x0040L
+#define DS_MODALFRAME       0x0080L
+#define DS_NOIDLEMSG        0x0100L
+#define DS_SETFOREGROUND    0x0200L
+#define DS_3DLOOK           0x0004L
+#define DS_FIXEDSYS         0x0008L
+#define DS_NOFAILCREATE     0x0010L
+#define DS_CONTROL          0x0400L
+#define DS_CENTER           0x0800L
+#define DS_CENTERMOUSE      0x1000L
+#define DS_CONTEXTHELP      0x2000L
+#define DS_SHELLFONT        (DS_SETFONT | DS_FIXEDSYS)
+
+/* Offsets of the extra bytes of the dialog class ("#32770"). */
+#define DWLP_MSGRESULT      0
+#define DWLP_DLGPROC        8
+#define DWLP_USER           16
+#define DLGWINDOWEXTRA      30
+
+/* Dialog messages and WM_GETDLGCODE answers. */
+#define DM_GETDEFID         (WM_USER + 0)
+#define DM_SETDEFID         (WM_USER + 1)
+#define DC_HASDEFID         0x534B
+#define DLGC_WANTARROWS     0x0001
+#define DLGC_WANTTAB        0x0002
+#define DLGC_WANTALLKEYS    0x0004
+#define DLGC_WANTMESSAGE    0x0004
+#define DLGC_HASSETSEL      0x0008
+#define DLGC_DEFPUSHBUTTON  0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON    0x0040
+#define DLGC_WANTCHARS      0x0080
+#define DLGC_STATIC         0x0100
+#define DLGC_BUTTON         0x2000
+
+/* Buttons. */
+#define BS_PUSHBUTTON       0x00000000L
+#define BS_DEFPUSHBUTTON    0x00000001L
+#define BS_CHECKBOX         0x00000002L
+#define BS_AUTOCHECKBOX     0x00000003L
+#define BS_RADIOBUTTON      0x00000004L
+#define BS_3STATE           0x00000005L
+#define BS_AUTO3STATE       0x00000006L
+#define BS_GROUPBOX         0x00000007L
+#define BS_USERBUTTON       0x00000008L
+#define BS_AUTORADIOBUTTON  0x00000009L
+#define BS_OWNERDRAW        0x0000000BL
+#define BS_TYPEMASK         0x0000000FL
+#define BS_LEFTTEXT         0x00000020L
+#define BS_TEXT             0x00000000L
+#define BS_ICON             0x00000040L
+#define BS_BITMAP           0x00000080L
+#define BS_LEFT             0x00000100L
+#define BS_RIGHT            0x00000200L
+#define BS_CENTER           0x00000300L
+#define BS_TOP              0x00000400L
+#define BS_BOTTOM           0x00000800L
+#define BS_VCENTER          0x00000C00L
+#define BS_PUSHLIKE         0x00001000L
+#define BS_MULTILINE        0x00002000L
+#define BS_NOTIFY           0x00004000L
+#define BS_FLAT             0x00008000L
+#define BM_GETCHECK         0x00F0
+#define BM_SETCHECK         0x00F1
+#define BM_GETSTATE         0x00F2
+#define BM_SETSTATE         0x00F3
+#define BM_SETSTYLE         0x00F4
+#define BM_CLICK            0x00F5
+#define BST_UNCHECKED       0x0000
+#define BST_CHECKED         0x0001
+#define BST_INDETERMINATE   0x0002
+#define BST_PUSHED          0x0004
+#define BST_FOCUS           0x0008
+#define BN_CLICKED          0
+#define BN_DOUBLECLICKED    5
+#define BN_SETFOCUS         6
+#define BN_KILLFOCUS        7
+
+/* Edit controls. */
+#define ES_LEFT             0x0000L
+#define ES_CENTER           0x0001L
+#define ES_RIGHT            0x0002L
+#define ES_MULTILINE        0x0004L
+#define ES_UPPERCASE        0x0008L
+#define ES_LOWERCASE        0x0010L
+#define ES_PASSWORD         0x0020L
+#define ES_AUTOVSCROLL      0x0040L
+#define ES_AUTOHSCROLL      0x0080L
+#define ES_NOHIDESEL        0x0100L
+#define ES_OEMCONVERT       0x0400L
+#define ES_READONLY         0x0800L
+#define ES_WANTRETURN       0x1000L
+#define ES_NUMBER           0x2000L
+#define EM_GETSEL           0x00B0
+#define EM_SETSEL           0x00B1
+#define EM_REPLACESEL       0x00C2
+#define EM_LIMITTEXT        0x00C5
+#define EM_SETLIMITTEXT     EM_LIMITTEXT
+#define EM_SETREADONLY      0x00CF
+#define EM_GETLIMITTEXT     0x00D5
+#define EN_SETFOCUS         0x0100
+#define EN_KILLFOCUS        0x0200
+#define EN_CHANGE           0x0300
+#define EN_UPDATE           0x0400
+#define EN_ERRSPACE         0x0500
+#define EN_MAXTEXT          0x0501
+
+/* Combo boxes. */
+#define CBS_SIMPLE          0x0001L
+#define CBS_DROPDOWN        0x0002L
+#define CBS_DROPDOWNLIST    0x0003L
+#define CBS_OWNERDRAWFIXED  0x0010L
+#define CBS_OWNERDRAWVARIABLE 0x0020L
+#define CBS_AUTOHSCROLL     0x0040L
+#define CBS_OEMCONVERT      0x0080L
+#define CBS_SORT            0x0100L
+#define CBS_HASSTRINGS      0x0200L
+#define CBS_NOINTEGRALHEIGHT 0x0400L
+#define CBS_DISABLENOSCROLL 0x0800L
+#define CB_GETEDITSEL       0x0140
+#define CB_LIMITTEXT        0x0141
+#define CB_SETEDITSEL       0x0142
+#define CB_ADDSTRING        0x0143
+#define CB_DELETESTRING     0x0144
+#define CB_GETCOUNT         0x0146
+#define CB_GETCURSEL        0x0147
+#define CB_GETLBTEXT        0x0148
+#define CB_GETLBTEXTLEN     0x0149
+#define CB_INSERTSTRING     0x014A
+#define CB_RESETCONTENT     0x014B
+#define CB_FINDSTRING       0x014C
+#define CB_SELECTSTRING     0x014D
+#define CB_SETCURSEL        0x014E
+#define CB_SHOWDROPDOWN     0x014F
+#define CB_GETITEMDATA      0x0150
+#define CB_SETITEMDATA      0x0151
+#define CB_GETDROPPEDSTATE  0x0157
+#define CB_FINDSTRINGEXACT  0x0158
+#define CB_OKAY             0
+#define CB_ERR              (-1)
+#define CB_ERRSPACE         (-2)
+#define CBN_ERRSPACE        (-1)
+#define CBN_SELCHANGE       1
+#define CBN_DBLCLK          2
+#define CBN_SETFOCUS        3
+#define CBN_KILLFOCUS       4
+#define CBN_EDITCHANGE      5
+#define CBN_EDITUPDATE      6
+#define CBN_DROPDOWN        7
+#define CBN_CLOSEUP         8
+#define CBN_SELENDOK        9
+#define CBN_SELENDCANCEL    10
+
+/* List boxes exist in resource scripts only (LISTBOX statements). */
+#define LBS_NOTIFY          0x0001L
+#define LBS_SORT            0x0002L
+#define LBS_NOINTEGRALHEIGHT 0x0100L
+#define LBS_STANDARD        (LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER)
+
+/* Statics. */
+#define SS_LEFT             0x00000000L
+#define SS_CENTER           0x00000001L
+#define SS_RIGHT            0x00000002L
+#define SS_ICON             0x00000003L
+#define SS_BLACKRECT        0x00000004L
+#define SS_GRAYRECT         0x00000005L
+#define SS_WHITERECT        0x00000006L
+#define SS_BLACKFRAME       0x00000007L
+#define SS_GRAYFRAME        0x00000008L
+#define SS_WHITEFRAME       0x00000009L
+#define SS_USERITEM         0x0000000AL
+#define SS_SIMPLE           0x0000000BL
+#define SS_LEFTNOWORDWRAP   0x0000000CL
+#define SS_OWNERDRAW        0x0000000DL
+#define SS_BITMAP           0x0000000EL
+#define SS_ENHMETAFILE      0x0000000FL
+#define SS_ETCHEDHORZ       0x00000010L
+#define SS_ETCHEDVERT       0x00000011L
+#define SS_ETCHEDFRAME      0x00000012L
+#define SS_TYPEMASK         0x0000001FL
+#define SS_NOPREFIX         0x00000080L
+#define SS_NOTIFY           0x00000100L
+#define SS_CENTERIMAGE      0x00000200L
+#define SS_RIGHTJUST        0x00000400L
+#define SS_REALSIZEIMAGE    0x00000800L
+#define SS_SUNKEN           0x00001000L
+#define STM_SETICON         0x0170
+#define STM_GETICON         0x0171
+#define STN_CLICKED         0
+#define STN_DBLCLK          1
+#define STN_ENABLE          2
+#define STN_DISABLE         3
+
+/* Scroll bars: control styles, bar kinds, WM_HSCROLL/WM_VSCROLL codes. */
+#define SBS_HORZ            0x0000L
+#define SBS_VERT            0x0001L
+#define SB_HORZ             0
+#define SB_VERT             1
+#define SB_CTL              2
+#define SB_BOTH             3
+#define SB_LINEUP           0
+#define SB_LINELEFT         0
+#define SB_LINEDOWN         1
+#define SB_LINERIGHT        1
+#define SB_PAGEUP           2
+#define SB_PAGELEFT         2
+#define SB_PAGEDOWN         3
+#define SB_PAGERIGHT        3
+#define SB_THUMBPOSITION    4
+#define SB_THUMBTRACK       5
+#define SB_TOP              6
+#define SB_LEFT             6
+#define SB_BOTTOM           7
+#define SB_RIGHT            7
+#define SB_ENDSCROLL        8
+#define SIF_RANGE           0x0001
+#define SIF_PAGE            0x0002
+#define SIF_POS             0x0004
+#define SIF_DISABLENOSCROLL 0x0008
+#define SIF_TRACKPOS        0x0010
+#define SIF_ALL             (SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS)
+
+#ifndef RC_INVOKED
+int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
+/* Copies string uID of module hInstance (NULL: the program) into lpBuffer: at most
+ * cchBufferMax - 1 bytes, never half of a double-byte character, then a
+ * NUL. Returns the bytes copied (without the NUL); 0 when the string does
+ * not exist (lpBuffer then holds ""). cchBufferMax <= 0 or a NULL buffer
+ * write nothing and return 0 (the ANSI function has no read-only pointer
+ * mode). */
+
+HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
+/* The shared handle of icon resource lpIconName (MAKEINTRESOURCE id, "#id"
+ * or a name) of module hInstance; NULL when the module has no such icon.
+ * The handle stays valid while the module is loaded and is not destroyed. */
+
+typedef struct tagSCROLLINFO {
+    UINT cbSize;
+    UINT fMask;
+    int nMin;
+    int nMax;
+    UINT nPage;
+    int nPos;
+    int nTrackPos;
+} SCROLLINFO, *LPSCROLLINFO;
+typedef const SCROLLINFO *LPCSCROLLINFO;
+
+/* Dialogs. Templates come from the module's resources (lpTemplateName:
+ * MAKEINTRESOURCE id, "#id" or a name). Controls are created in template
+ * order with coordinates mapped from dialog units of the template FONT
+ * (the system font without one); custom classes are found as
+ * CreateWindowExA finds them (the module's own or CS_GLOBALCLASS). */
+HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam);
+/* A modeless dialog: WM_SETFONT, the controls (each gets WM_SETFONT),
+ * WM_INITDIALOG (lParam dwInitParam; a TRUE answer puts the focus on the
+ * first WS_TABSTOP control), then shown when the template has WS_VISIBLE.
+ * A WS_CHILD (DS_CONTROL) template becomes a child of hWndParent. NULL when
+ * the template is missing, a control cannot be created (unless
+ * DS_NOFAILCREATE) or the window cannot be made. */
+#define CreateDialogA(i, t, p, f) CreateDialogParamA(i, t, p, f, 0)
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam);
+/* A modal dialog: created as by CreateDialogParamA and shown; its owner
+ * (the top-level window of hWndParent) is disabled until the dialog ends.
+ * Runs a nested message loop until EndDialog and returns its value; -1
+ * when the dialog cannot be created. Headless, the loop never waits: a
+ * handler registered with AutoSetModalHandler drives the dialog after
+ * WM_INITDIALOG; a dialog still open when the message queue is empty is
+ * cancelled (WM_COMMAND IDCANCEL, as Esc would, then ended with IDCANCEL if
+ * it ignores that) and the cancel is logged (AutoGetCancelledDialog). */
+#define DialogBoxA(i, t, p, f) DialogBoxParamA(i, t, p, f, 0)
+BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
+/* Marks the dialog ended with nResult and hides it; a modal dialog's loop
+ * then destroys it and returns nResult (the owner is enabled again first).
+ * FALSE for a window that is not a dialog. */
+LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
+/* The window procedure of dialogs: calls the DWLP_DLGPROC procedure and,
+ * when that returns FALSE, does the default processing (WM_SETFONT /
+ * WM_GETFONT, DM_GETDEFID / DM_SETDEFID, WM_CLOSE as IDCANCEL, focus).
+ * When the procedure returns TRUE the result is DWLP_MSGRESULT (the
+ * procedure's own value for WM_INITDIALOG and WM_CTLCOLOR*). */
+BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
+/* Handles keyboard messages meant for hDlg or its controls: Tab and
+ * Shift+Tab move the focus among WS_TABSTOP controls, Enter clicks the
+ * default push button (or sends IDOK), Esc sends IDCANCEL, arrows move
+ * within a group; controls that ask for the key (WM_GETDLGCODE) get it.
+ * Every other message of the dialog is dispatched. FALSE when the message
+ * is not for hDlg. */
+HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+/* The next (previous) visible, enabled WS_TABSTOP control after hCtl,
+ * wrapping around; hCtl NULL starts at the first (last) control. NULL
+ * when there is none. */
+HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+/* The next (previous) visible, enabled control of hCtl's WS_GROUP group,
+ * wrapping within the group; hCtl itself when it is alone. */
+BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
+/* Converts dialog units to pixels with the dialog's base units: x * cx / 4,
+ * y * cy / 8, rounded as MulDiv. FALSE for a window that is not a dialog. */
+LONG WINAPI GetDialogBaseUnits(void);
+/* MAKELONG(average character width, height) of the system font. */
+
+/* Dialog item helpers: each sends the matching message to the control of
+ * that id (GetDlgItem); they fail (FALSE / 0) when there is none. */
+BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
+UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
+/* Copies at most cchMax - 1 bytes and a NUL; returns the bytes copied. An
+ * unknown control gives "" and 0. */
+BOOL WINAPI SetDlgItemInt(HWND hDlg, int nIDDlgItem, UINT uValue, BOOL bSigned);
+UINT WINAPI GetDlgItemInt(HWND hDlg, int nIDDlgItem, BOOL *lpTranslated, BOOL bSigned);
+/* The control's text as a decimal number: leading blanks skipped, an
+ * optional sign when bSigned, digits, trailing blanks. 0 and *lpTranslated
+ * FALSE for any other text or a value out of range. */
+BOOL WINAPI CheckDlgButton(HWND hDlg, int nIDButton, UINT uCheck);
+UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton);
+BOOL WINAPI CheckRadioButton(HWND hDlg, int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
+/* Checks nIDCheckButton and unchecks every other button with an id in
+ * nIDFirstButton..nIDLastButton. */
+LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
+/* 0 when there is no such control. */
+
+/* Scroll bars: nBar SB_CTL addresses a SCROLLBAR control, SB_HORZ / SB_VERT
+ * the bars of any window. Setting a non-empty range on a window's bar
+ * gives it WS_HSCROLL / WS_VSCROLL and an empty range takes it away, as
+ * Windows shows and hides them (headless, the bars take no room). */
+int WINAPI SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL bRedraw);
+/* Applies the fMask members (page clamped to the range, position to
+ * nMin..nMax - max(nPage - 1, 0)); returns the new position. */
+BOOL WINAPI GetScrollInfo(HWND hWnd, int nBar, LPSCROLLINFO lpsi);
+/* Fills the fMask members; FALSE for a bad window or bar. */
+int WINAPI SetScrollPos(HWND hWnd, int nBar, int nPos, BOOL bRedraw);
+/* Returns the previous position; 0 on error. */
+int WINAPI GetScrollPos(HWND hWnd, int nBar);
+BOOL WINAPI SetScrollRange(HWND hWnd, int nBar, int nMinPos, int nMaxPos, BOOL bRedraw);
+/* FALSE when the range spans more than MAXLONG. */
+BOOL WINAPI GetScrollRange(HWND hWnd, int nBar, LPINT lpMinPos, LPINT lpMaxPos);
+#endif
+
 /* ---- beeps, help, system metrics, cursor ---- */
 
 /*

@@ -9,6 +9,7 @@
 
 #include <list>
 
+#include "dlgint.h"
 #include "internal.h"
 
 namespace {
@@ -142,6 +143,10 @@ CLASSREC *ClassFind(LPCSTR lpszClass, HINSTANCE hInstance)
 {
     if (!lpszClass)
         return nullptr;
+    // The system classes (dialog, BUTTON, EDIT, ...) exist from the start
+    // on Windows; here they are registered at the first class lookup, when
+    // every static initialiser of the layer has run.
+    CtlRegisterClasses();
     if (CLASSREC *pCls = FindOwn(lpszClass, EffectiveInstance(hInstance)))
         return pCls;
     return FindGlobal(lpszClass);

@@ -1,0 +1,63 @@
+// Window classes of the result views and of the spectrum graph. The classes
+// are registered at load with their final styles; the views' window
+// procedures are completed with the views themselves.
+#include "frame/module.h"
+
+// Style of every view class: redrawn on resize, double clicks, own DC.
+#define VIEW_CLASS_STYLE (CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC | CS_PARENTDC)
+#define VIEW_EXTRA (5 * (int)sizeof(LONG_PTR))
+
+// Channel table control: draws and edits the analysis channel bindings.
+static LRESULT CALLBACK ChTableWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// Band power bar graph: draws one channel's band powers.
+static LRESULT CALLBACK BarGraphWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// Coherence graph: draws the coherence of the channel pairs.
+static LRESULT CALLBACK CohGraphWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+static ATOM RegisterViewClass(HINSTANCE hInstance, const char *pszClass, WNDPROC pfnProc,
+                              HBRUSH hbrBackground)
+{
+    WNDCLASSA wc = {};
+    wc.style = VIEW_CLASS_STYLE;
+    wc.lpfnWndProc = pfnProc;
+    wc.cbWndExtra = VIEW_EXTRA;
+    wc.hInstance = hInstance;
+    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    wc.hbrBackground = hbrBackground;
+    wc.lpszClassName = pszClass;
+    return RegisterClassA(&wc);
+}
+
+void RegisterGraphClass(void)
+{
+    // The spectrum library registers QFFTGFRAPHCLASS here (its ordinal 49).
+}
+
+ATOM RegisterChTableClass(HINSTANCE hInstance)
+{
+    return RegisterViewClass(hInstance, CHTABLE_CLASS, ChTableWndProc,
+                             (HBRUSH)(COLOR_BTNFACE + 1));
+}
+
+ATOM RegisterBarGraphClass(HINSTANCE hInstance)
+{
+    return RegisterViewClass(hInstance, BARGRAPH_CLASS, BarGraphWndProc,
+                             (HBRUSH)GetStockObject(WHITE_BRUSH));
+}
+
+ATOM RegisterCohGraphClass(HINSTANCE hInstance)
+{
+    return RegisterViewClass(hInstance, COHGRAPH_CLASS, CohGraphWndProc,
+                             (HBRUSH)GetStockObject(WHITE_BRUSH));
+}

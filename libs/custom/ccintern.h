@@ -1,0 +1,29 @@
+// Inside QCUSTOM: the per-window record shared by its controls and the
+// registration of its classes.
+#ifndef CCINTERN_H
+#define CCINTERN_H
+
+#include <windows.h>
+
+// Every control keeps the handle of its record, a movable zero-filled
+// block, in its first extra bytes; the window procedure locks it for one
+// message. Before WM_CREATE and after WM_NCDESTROY there is none.
+#define CC_EXTRA_BYTES ((int)sizeof(LONG_PTR))
+
+HGLOBAL CcRecordHandle(HWND hwnd);
+/* The record's handle, NULL when there is none. */
+LRESULT CcCreateRecord(HWND hwnd, SIZE_T cbRecord);
+/* Allocates a zero-filled record and stores it: 0, or -1 (refusing
+ * WM_CREATE) when memory runs out. */
+void CcDestroyRecord(HWND hwnd);
+/* Frees the record and clears the slot. */
+void CcUnlockRecord(HWND hwnd, HGLOBAL hRecord);
+/* Unlocks hRecord unless the window went away while it was locked (an
+ * owner may destroy a control while it notifies). */
+
+BOOL CcRegisterStatic(HINSTANCE hInstance);
+BOOL CcRegisterTextButton(HINSTANCE hInstance);
+/* Register the class as a global class of hInstance; FALSE when it fails
+ * (e.g. it exists already). */
+
+#endif /* CCINTERN_H */

@@ -1,0 +1,168 @@
+// QCUSTOMTEXTBTN32: a push or two-state button with text and two face
+// colours. The check state is set by the owner only (see qcustom.h).
+#include "ccintern.h"
+#include "qcustom.h"
+
+namespace {
+
+struct CCTEXTBTNDATA {
+    HFONT hFont;
+    COLORREF acrFace[2];   // CB_COLOR_FACE, CB_COLOR_CHECKED
+    WORD wCheck;           // BST_UNCHECKED or BST_CHECKED
+    WORD wPressed;         // 1 between a press and its release
+};
+
+LRESULT TEXTBTN_Create(HWND hwnd)
+{
+    if (CcCreateRecord(hwnd, sizeof(CCTEXTBTNDATA)) != 0)
+        return -1;
+    HGLOBAL hRecord = CcRecordHandle(hwnd);
+    CCTEXTBTNDATA *p = (CCTEXTBTNDATA *)GlobalLock(hRecord);
+    if (p == NULL)
+        return -1;
+    p->acrFace[CB_COLOR_FACE] = GetSysColor(COLOR_BTNFACE);
+    p->acrFace[CB_COLOR_CHECKED] = GetSysColor(COLOR_HIGHLIGHT);
+    GlobalUnlock(hRecord);
+    return 0;
+}
+
+LRESULT TEXTBTN_SetColor(HWND hwnd, CCTEXTBTNDATA *p, WPARAM wWhich, COLORREF cr)
+{
+    if (wWhich > CB_COLOR_CHECKED)
+        return FALSE;
+    p->acrFace[wWhich] = cr;
+    InvalidateRect(hwnd, NULL, FALSE);
+    return TRUE;
+}
+
+LRESULT TEXTBTN_SetCheck(HWND hwnd, CCTEXTBTNDATA *p, WPARAM wState)
+{
+    // Two states: BST_INDETERMINATE and other values count as checked.
+    WORD wCheck = wState == BST_UNCHECKED ? BST_UNCHECKED : BST_CHECKED;
+    if (wCheck != p->wCheck)
+        InvalidateRect(hwnd, NULL, FALSE);
+    p->wCheck = wCheck;
+    return 0;
+}
+
+LRESULT TEXTBTN_LButtonDown(HWND hwnd, CCTEXTBTNDATA *p)
+{
+    if (!IsWindowEnabled(hwnd))
+        return 0;
+    p->wPressed = 1;
+    SetCapture(hwnd);
+    InvalidateRect(hwnd, NULL, FALSE);
+    return 0;
+}
+
+// The release ends the press; inside the button it is a click. The
+// notification is the last act: the owner may destroy the button.
+LRESULT TEXTBTN_LButtonUp(HWND hwnd, CCTEXTBTNDATA *p, int x, int y)
+{
+    if (!p->wPressed)
+        return 0;
+    p->wPressed = 0;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    InvalidateRect(hwnd, NULL, FALSE);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    if (x < rc.left || x >= rc.right || y < rc.top || y >= rc.bottom)
+        return 0;
+    HWND hwndParent = GetParent(hwnd);
+    if (hwndParent != NULL)
+        SendMessageA(hwndParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED), (LPARAM)hwnd);
+    return 0;
+}
+
+// Losing the capture mid-press (disabled, or taken by another window)
+// cancels the click.
+LRESULT TEXTBTN_CaptureChanged(HWND hwnd, CCTEXTBTNDATA *p, HWND hwndNew)
+{
+    if (hwndNew != hwnd && p->wPressed) {
+        p->wPressed = 0;
+        InvalidateRect(hwnd, NULL, FALSE);
+    }
+    return 0;
+}
+
+LRESULT TEXTBTN_SetFont(HWND hwnd, CCTEXTBTNDATA *p, HFONT hFont, BOOL bRedraw)
+{
+    p->hFont = hFont;
+    if (bRedraw)
+        InvalidateRect(hwnd, NULL, TRUE);
+    return 0;
+}
+
+LRESULT TEXTBTN_SetText(HWND hwnd, LPCSTR pszText)
+{
+    LRESULT lResult = DefWindowProcA(hwnd, WM_SETTEXT, 0, (LPARAM)pszText);
+    InvalidateRect(hwnd, NULL, TRUE);
+    return lResult;
+}
+
+LRESULT TEXTBTN_Dispatch(HWND hwnd, CCTEXTBTNDATA *p, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg) {
+    case CBM_SETCOLOR:
+        return TEXTBTN_SetColor(hwnd, p, wParam, COLORREF(lParam));
+    case CBM_GETCOLOR:
+        return wParam <= CB_COLOR_CHECKED ? LRESULT(p->acrFace[wParam]) : LRESULT(CLR_INVALID);
+    case BM_SETCHECK:
+        return TEXTBTN_SetCheck(hwnd, p, wParam);
+    case BM_GETCHECK:
+        return p->wCheck;
+    case WM_LBUTTONDOWN:
+        return TEXTBTN_LButtonDown(hwnd, p);
+    case WM_LBUTTONUP:
+        return TEXTBTN_LButtonUp(hwnd, p, (short)LOWORD(lParam), (short)HIWORD(lParam));
+    case WM_CAPTURECHANGED:
+        return TEXTBTN_CaptureChanged(hwnd, p, (HWND)lParam);
+    case WM_ENABLE:
+        InvalidateRect(hwnd, NULL, FALSE);
+        return 0;
+    case WM_SETFONT:
+        return TEXTBTN_SetFont(hwnd, p, (HFONT)wParam, LOWORD(lParam));
+    case WM_GETFONT:
+        return (LRESULT)p->hFont;
+    case WM_SETTEXT:
+        return TEXTBTN_SetText(hwnd, (LPCSTR)lParam);
+    default:
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK TEXTBTN_WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg) {
+    case WM_CREATE:
+        return TEXTBTN_Create(hwnd);
+    case WM_NCDESTROY:
+        CcDestroyRecord(hwnd);
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    default:
+        break;
+    }
+    HGLOBAL hRecord = CcRecordHandle(hwnd);
+    CCTEXTBTNDATA *p = hRecord ? (CCTEXTBTNDATA *)GlobalLock(hRecord) : NULL;
+    if (p == NULL)
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    LRESULT lResult = TEXTBTN_Dispatch(hwnd, p, uMsg, wParam, lParam);
+    CcUnlockRecord(hwnd, hRecord);
+    return lResult;
+}
+
+}  // namespace
+
+BOOL CcRegisterTextButton(HINSTANCE hInstance)
+{
+    WNDCLASSA wc = {};
+    wc.style = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = TEXTBTN_WindowProc;
+    wc.cbWndExtra = CC_EXTRA_BYTES;
+    wc.hInstance = hInstance;
+    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+    wc.lpszClassName = CC_TEXTBTN_CLASS;
+    return RegisterClassA(&wc) != 0;
+}

@@ -1,0 +1,159 @@
+// Page data from the host (QPM_SETCHDATA) and the F1 key (QPM_KEYNOTIFY).
+#include <string.h>
+
+#include "fixture.h"
+
+class ChData : public PluginTest {
+protected:
+    void SetUp() override
+    {
+        PluginTest::SetUp();
+        CreateAndInitialise();
+        m_host->SetRecording(2, 500, 10);
+        m_host->AnswerRequests();
+    }
+
+    void SendPage(WORD wCh, WORD wRate, const std::vector<short> &page)
+    {
+        m_host->Send(QPM_SETCHDATA, MAKEWPARAM(wCh, wRate), (LPARAM)page.data());
+    }
+
+    // Samples now held for host channel wCh (empty without a buffer).
+    std::vector<short> HeldPage(WORD wCh)
+    {
+        std::vector<short> held;
+        PeekRecord(m_host->Plugin(), [&](const FFTVIEWDATA &d) {
+            const HOSTCHANNEL &ch = d.aHostCh[wCh];
+            if (ch.hData == NULL)
+                return;
+            EXPECT_GE(GlobalSize(ch.hData), (SIZE_T)ch.nDataSamples * 2 + 256);
+            const short *p = (const short *)GlobalLock(ch.hData);
+            ASSERT_NE(p, nullptr);
+            held.assign(p, p + ch.nDataSamples);
+            GlobalUnlock(ch.hData);
+        });
+        return held;
+    }
+};
+
+static std::vector<short> Ramp(size_t n)
+{
+    std::vector<short> page(n);
+    for (size_t i = 0; i < n; i++)
+        page[i] = (short)(i * 7 - 3000);
+    return page;
+}
+
+TEST_F(ChData, PageBeforeStartChangesNothing)
+{
+    SendPage(0, 500, Ramp(5000));
+    EXPECT_TRUE(HeldPage(0).empty());
+}
+
+TEST_F(ChData, PageOfABoundChannelIsCopied)
+{
+    m_host->Send(QPM_STARTANALY, 0, 0);
+    std::vector<short> page = Ramp(5000);
+    SendPage(0, 500, page);
+    EXPECT_EQ(HeldPage(0), page);
+}
+
+TEST_F(ChData, RefusedDeliveriesLeaveTheBufferAlone)
+{
+    m_host->Send(QPM_STARTANALY, 0, 0);
+    std::vector<short> page = Ramp(5000);
+    SendPage(0, 500, page);
+
+    m_host->Send(QPM_SETCHDATA, MAKEWPARAM(0, 500), 0);
+    EXPECT_EQ(HeldPage(0), page) << "null sample pointer";
+    SendPage(0, 0, Ramp(10));
+    EXPECT_EQ(HeldPage(0), page) << "zero rate";
+    SendPage(5, 500, Ramp(5000));
+    EXPECT_TRUE(HeldPage(5).empty()) << "no analysis channel reads channel 5";
+    SendPage(64, 500, Ramp(5000));
+    SendPage(0xFFFF, 500, Ramp(5000));
+
+    m_host->SetValue(QPI_HOSTMODE, 0, 2);
+    SendPage(0, 500, std::vector<short>(5000, 1));
+    EXPECT_EQ(HeldPage(0), page) << "host mode above 1";
+}
+
+TEST_F(ChData, PageOfAnotherLengthReplacesTheBuffer)
+{
+    m_host->Send(QPM_STARTANALY, 0, 0);
+    SendPage(0, 500, Ramp(5000));
+    std::vector<short> page = Ramp(2000);
+    SendPage(0, 200, page);
+    EXPECT_EQ(HeldPage(0), page);
+    PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
+        EXPECT_EQ(d.aHostCh[0].nDataSamples, 2000u);
+    });
+}
+
+// Rate x page time beyond what a buffer can hold must not wrap into a small
+// allocation that the copy then overruns.
+TEST_F(ChData, OversizedPageIsDropped)
+{
+    m_host->Send(QPM_STARTANALY, 0, 0);
+    std::vector<short> page = Ramp(5000);
+    SendPage(0, 500, page);
+    m_host->SetValue(QPI_PAGETIME, 0, 0x80000000);
+    SendPage(0, 2, page);
+    EXPECT_EQ(HeldPage(0), page);
+}
+
+TEST_F(ChData, NoAnalysisChannelsRefusesEveryPage)
+{
+    DestroyPlugin();
+    WriteFile(FileIn("QFFTANA.INI"), "[FFTINFO]\nAnalyCh=0\n");
+    CreateAndInitialise();
+    m_host->AnswerRequests();
+    m_host->Send(QPM_STARTANALY, 0, 0);
+    SendPage(0, 500, Ramp(5000));
+    EXPECT_TRUE(HeldPage(0).empty());
+}
+
+class KeyNotify : public PluginTest {
+protected:
+    void StartWith(const char *pszAddKeySw)
+    {
+        WriteFile(FileIn("QFFTANA.INI"), std::string("[FFTINFO]\nADDKeySw=") + pszAddKeySw + "\n");
+        CreateAndInitialise();
+        m_host->Send(QPM_STARTANALY, 0, 0);
+        m_host->ClearLog();
+        DriveClearLogs();
+    }
+};
+
+static const HOSTMSG s_seqNone[] = {SEQ_END};
+
+TEST_F(KeyNotify, F1WithoutResultBeepsWhenTheKeyAdds)
+{
+    StartWith("1");
+    m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(QPK_EVENT_KEY, QPK_KEY_F1), 0);
+    EXPECT_EQ(DriveBeepCount(), 1);
+    ok_sequence(*m_host, s_seqNone, "F1 without a result");
+    m_host->Send(QPM_STOPANALY, 0, 0);
+    m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(QPK_EVENT_KEY, QPK_KEY_F1), 0);
+    EXPECT_EQ(DriveBeepCount(), 2) << "F1 while idle";
+}
+
+TEST_F(KeyNotify, F1DoesNothingWhenTheKeyDoesNotAdd)
+{
+    StartWith("0");
+    m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(QPK_EVENT_KEY, QPK_KEY_F1), 0);
+    EXPECT_EQ(DriveBeepCount(), 0);
+    ok_sequence(*m_host, s_seqNone, "F1 switched off");
+}
+
+TEST_F(KeyNotify, OtherKeysAndEventsAreIgnored)
+{
+    StartWith("1");
+    static const struct {
+        WORD wEvent;
+        WORD wKey;
+    } s_aKeys[] = {{QPK_EVENT_KEY, 2}, {1, QPK_KEY_F1}, {0, 0}, {QPK_EVENT_KEY, 0x101}};
+    for (const auto &k : s_aKeys)
+        m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(k.wEvent, k.wKey), 0);
+    EXPECT_EQ(DriveBeepCount(), 0);
+}

@@ -1,0 +1,33 @@
+/*
+ * drive.h - what the tests need beyond the Win32 API: pumping the queue,
+ * moving the clock, answering a modal dialog, reading the beep log.
+ *
+ * The headless platform provides these through its automation calls
+ * (drive_headless.cpp); a build of the same tests for Windows supplies this
+ * interface in its own way.
+ */
+#ifndef TESTS_FRAME_DRIVE_H
+#define TESTS_FRAME_DRIVE_H
+
+#include <windows.h>
+
+void DrivePump(void);
+/* Dispatches every message queued and due, without moving the clock. */
+
+void DriveAdvanceClock(DWORD dwMilliseconds);
+/* Moves the clock on, firing due timers and dispatching what they post. */
+
+typedef void(CALLBACK *DRIVEDIALOGPROC)(HWND hDlg, void *pUser);
+void DriveOnNextDialog(DRIVEDIALOGPROC pfnAnswer, void *pUser);
+/* The next modal dialog is handed to pfnAnswer once initialised; the answer
+   ends it (for example by clicking one of its buttons). */
+
+int DriveBeepCount(void);
+/* MessageBeep calls since the last DriveClearLogs. */
+
+int DriveHelpQuitCount(const char *pszFile);
+/* WinHelpA(HELP_QUIT) calls for pszFile since the last DriveClearLogs. */
+
+void DriveClearLogs(void);
+
+#endif /* TESTS_FRAME_DRIVE_H */

@@ -1,0 +1,43 @@
+// The tests' drive interface on the headless platform's automation calls.
+#include "drive.h"
+
+#include <string.h>
+
+#include <automation.h>
+
+void DrivePump(void)
+{
+    AutoPump();
+}
+
+void DriveAdvanceClock(DWORD dwMilliseconds)
+{
+    AutoAdvanceClock(dwMilliseconds);
+}
+
+void DriveOnNextDialog(DRIVEDIALOGPROC pfnAnswer, void *pUser)
+{
+    AutoQueueModalHandler(pfnAnswer, pUser);
+}
+
+int DriveBeepCount(void)
+{
+    return AutoGetBeepCount();
+}
+
+int DriveHelpQuitCount(const char *pszFile)
+{
+    int nQuits = 0;
+    for (int i = 0; i < AutoGetHelpCount(); i++) {
+        AUTOHELPCALL call;
+        if (AutoGetHelpCall(i, &call) && call.uCommand == HELP_QUIT &&
+            strcmp(call.szHelpFile, pszFile) == 0)
+            nQuits++;
+    }
+    return nQuits;
+}
+
+void DriveClearLogs(void)
+{
+    AutoClearLogs();
+}

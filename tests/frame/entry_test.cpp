@@ -1,0 +1,82 @@
+// Module entry: the version export and the window classes of the plug-in.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "frame/fftview.h"
+
+typedef WORD(WINAPI *VERSIONPROC)(void);
+
+static const char *const s_apszViewClasses[] = {
+    "QPANEFFTANALYCHTABLE", "QPANEFFTANALYBARGRAPH", "QPANEFFTANALYCOHGRAPH"};
+
+TEST(Entry, VersionIs100BeforeAnyWindow)
+{
+    HMODULE hPlugin = LoadPlugin();
+    ASSERT_NE(hPlugin, nullptr);
+    VERSIONPROC pfnVersion = (VERSIONPROC)(void *)GetProcAddress(hPlugin, "QOptionGetVersion");
+    ASSERT_NE(pfnVersion, nullptr);
+    EXPECT_EQ(pfnVersion(), 100);
+    FreeLibrary(hPlugin);
+}
+
+TEST(Entry, OnlyTheAnalysisClassIsGlobal)
+{
+    HMODULE hPlugin = LoadPlugin();
+    ASSERT_NE(hPlugin, nullptr);
+    HINSTANCE hHost = GetModuleHandleA(NULL);
+    WNDCLASSA wc;
+    ASSERT_TRUE(GetClassInfoA(hHost, "QPANEFFTANALYPLAY", &wc)) << "found from another module";
+    EXPECT_EQ(wc.style, 0x400Bu);
+    EXPECT_EQ(wc.cbWndExtra, FVW_EXTRA);
+    EXPECT_EQ(wc.cbClsExtra, 0);
+    EXPECT_EQ(wc.hbrBackground, (HBRUSH)(COLOR_BTNFACE + 1));
+    EXPECT_EQ(wc.hInstance, hPlugin);
+    for (const char *pszClass : s_apszViewClasses) {
+        EXPECT_FALSE(GetClassInfoA(hHost, pszClass, &wc)) << pszClass;
+        ASSERT_TRUE(GetClassInfoA(hPlugin, pszClass, &wc)) << pszClass;
+        EXPECT_EQ(wc.style, 0x00ABu) << pszClass;
+        EXPECT_EQ(wc.cbWndExtra, FVW_EXTRA) << pszClass;
+    }
+    FreeLibrary(hPlugin);
+}
+
+// Class atoms are handed out in registration order, which shows the order
+// of the load-time registrations. Only a first load shows it: the view
+// classes of an earlier load stay registered.
+TEST(Entry, ClassesAreRegisteredInLoadOrder)
+{
+    HMODULE hPlugin = LoadPlugin();
+    ASSERT_NE(hPlugin, nullptr);
+    if (PluginLoadsBefore() > 0) {
+        FreeLibrary(hPlugin);
+        GTEST_SKIP() << "the plug-in was loaded before in this process";
+    }
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    ATOM aPrevious = GetClassInfoExA(hPlugin, "QPANEFFTANALYPLAY", &wc);
+    ASSERT_NE(aPrevious, 0);
+    for (const char *pszClass : s_apszViewClasses) {
+        ATOM aClass = GetClassInfoExA(hPlugin, pszClass, &wc);
+        EXPECT_GT(aClass, aPrevious) << pszClass;
+        aPrevious = aClass;
+    }
+    FreeLibrary(hPlugin);
+}
+
+TEST(Entry, UnloadUnregistersOnlyTheAnalysisClass)
+{
+    HMODULE hPlugin = LoadPlugin();
+    ASSERT_NE(hPlugin, nullptr);
+    HWND hWnd = CreateWindowExA(0, "QPANEFFTANALYPLAY", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+                                GetModuleHandleA(NULL), NULL);
+    ASSERT_NE(hWnd, nullptr);
+    DestroyWindow(hWnd);
+    FreeLibrary(hPlugin);
+
+    WNDCLASSA wc;
+    EXPECT_FALSE(GetClassInfoA(hPlugin, "QPANEFFTANALYPLAY", &wc));
+    for (const char *pszClass : s_apszViewClasses)
+        EXPECT_TRUE(GetClassInfoA(hPlugin, pszClass, &wc)) << pszClass << " stays registered";
+}

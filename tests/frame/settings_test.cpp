@@ -1,0 +1,221 @@
+// Loading and saving the settings files.
+#include <deque>
+
+#include "fixture.h"
+
+typedef PluginTest Settings;
+
+static std::string ProfileString(const std::string &sFile, const char *pszSection,
+                                 const char *pszKey)
+{
+    char szValue[300];
+    GetPrivateProfileStringA(pszSection, pszKey, "<missing>", szValue, sizeof(szValue),
+                             sFile.c_str());
+    return szValue;
+}
+
+static const char *s_apszTemplateLabels[FV_ANALYCH] = {"F3", "F4", "C3", "C4",
+                                                       "P3", "P4", "O1", "O2"};
+
+TEST_F(Settings, TemplatesAreCopiedIntoAnEmptyFolderBeforeReading)
+{
+    InstallTemplates();
+    ASSERT_NE(m_host->CreatePlugin(), nullptr);
+    m_host->Initialise(SettingsDir());
+    for (const char *pszName : {"QFFTANA.INI", "QFFTANAX.INI"})
+        EXPECT_EQ(ReadFile(FileIn(pszName)), ReadFile((Folder() / "DEFAULT" / pszName).string()))
+            << pszName;
+    PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
+        EXPECT_EQ(d.wAnalyCh, 8);
+        EXPECT_EQ(d.nChTblRows, 8);
+        EXPECT_EQ(d.wCohEnable, 1);
+        EXPECT_EQ(d.wCoherenceSquare, 1);
+        for (int j = 0; j < FV_ANALYCH; j++) {
+            EXPECT_EQ(d.aAnalyCh[j].nSignal, 4u);
+            EXPECT_STREQ(d.aAnalyCh[j].szLabel, s_apszTemplateLabels[j]);
+        }
+        EXPECT_STREQ(d.aBand[2].szLabel, "alpha");
+        EXPECT_EQ(d.aBand[2].nMinFreq, 800u);
+        EXPECT_EQ(d.aBand[2].nMaxFreq, 1300u);
+        EXPECT_NE(d.hEegFilter, 0u) << "filter object created with the settings";
+    });
+}
+
+TEST_F(Settings, ValuesAreTakenUncheckedExceptTheChannelCount)
+{
+    WriteFile(FileIn("QFFTANA.INI"),
+              "[FFTINFO]\nAnalyCh=3\nFFTPoint=100\nFreqMax=-5\nFFTDrawType=65537\n");
+    CreateAndInitialise();
+    PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
+        EXPECT_EQ(d.wAnalyCh, 3);
+        EXPECT_EQ(d.nFFTPoint, 100u) << "not a power of two, loaded unchanged";
+        EXPECT_EQ(d.nFreqMax, 0xFFFFFFFBu);
+        EXPECT_EQ(d.wFFTDrawType, 1) << "cut to 16 bits";
+        for (const ANALYCHANNEL &ch : d.aAnalyCh) {
+            EXPECT_EQ(ch.nSignal, 4u) << "no ANALYCH sections";
+            EXPECT_STREQ(ch.szLabel, "");
+        }
+    });
+    DestroyPlugin();
+    EXPECT_EQ(ProfileString(FileIn("QFFTANA.INI"), "FFTINFO", "FreqMax"), "-5");
+    EXPECT_EQ(ProfileString(FileIn("QFFTANA.INI"), "FFTINFO", "FFTDrawType"), "1");
+}
+
+// Eight analysis channels are all the tables hold; a hand-edited count
+// beyond them must not send any loop past their end.
+TEST_F(Settings, ChannelCountBeyondTheTablesIsTakenAsEight)
+{
+    WriteFile(FileIn("QFFTANA.INI"), "[FFTINFO]\nAnalyCh=100\n");
+    CreateAndInitialise();
+    PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) { EXPECT_EQ(d.wAnalyCh, 8); });
+}
+
+TEST_F(Settings, ReadOnlyKeysAreNeverWritten)
+{
+    WriteFile(FileIn("QFFTANA.INI"), "[FFTINFO]\nFFTPoint=512\n");
+    WriteFile(FileIn("QFFTANAX.INI"), "[INITIAL]\nCoherenceSquare=1\n");
+    CreateAndInitialise();
+    DestroyPlugin();
+    std::string sIni = FileIn("QFFTANA.INI");
+    for (const char *pszKey : {"TxOutOption", "AnalyMaxCh", "FFTCalMode", "HiCutSw", "HiCutFreq"})
+        EXPECT_EQ(ProfileString(sIni, "FFTINFO", pszKey), "<missing>") << pszKey;
+    EXPECT_EQ(ProfileString(sIni, "FFTINFO", "LowCutSw"), "0");
+    EXPECT_EQ(ProfileString(sIni, "FFTINFO", "LowCutFreq"), "20");
+    EXPECT_EQ(ProfileString(sIni, "FFTINFO", "FFTPoint"), "512");
+    EXPECT_EQ(ProfileString(FileIn("QFFTANAX.INI"), "INITIAL", "Enable"), "<missing>");
+}
+
+TEST_F(Settings, CoherenceOffLeavesTheSquareSwitchOffAndUnwritten)
+{
+    const std::string sX = "[INITIAL]\nEnable=0\nCoherenceSquare=1\n";
+    WriteFile(FileIn("QFFTANAX.INI"), sX);
+    CreateAndInitialise();
+    PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
+        EXPECT_EQ(d.wCohEnable, 0);
+        EXPECT_EQ(d.wCoherenceSquare, 0);
+    });
+    DestroyPlugin();
+    EXPECT_EQ(ReadFile(FileIn("QFFTANAX.INI")), sX);
+}
+
+TEST_F(Settings, ChannelLabelsKeepBlanksBandLabelsLoseThem)
+{
+    WriteFile(FileIn("QFFTANA.INI"),
+              "[ANALYCH1]\nLabel=\"  Fp1 \"\n[FREQBAND1]\nLabel=  alpha  \n");
+    CreateAndInitialise();
+    DestroyPlugin();
+    EXPECT_EQ(ProfileString(FileIn("QFFTANA.INI"), "ANALYCH1", "Label"), "  Fp1 ");
+    CreateAndInitialise();
+    PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
+        EXPECT_STREQ(d.aAnalyCh[0].szLabel, "  Fp1 ");
+        EXPECT_STREQ(d.aAnalyCh[1].szLabel, "");
+        EXPECT_STREQ(d.aBand[0].szLabel, "alpha");
+    });
+}
+
+TEST_F(Settings, NothingIsWrittenWithoutASettingsFolder)
+{
+    ASSERT_NE(m_host->CreatePlugin(), nullptr);
+    DestroyPlugin();
+    EXPECT_FALSE(std::filesystem::exists("QFFTANA.INI"));
+
+    std::string sTooLong = std::string(250, 'f') + "/";
+    ASSERT_NE(m_host->CreatePlugin(), nullptr);
+    m_host->Send(QPM_SETPATH, 0, (LPARAM)sTooLong.c_str());
+    PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
+        EXPECT_STREQ(d.szIniFile, "") << "a cut name would be another file";
+        EXPECT_EQ(d.nFFTPoint, 1024u) << "defaults instead";
+    });
+    DestroyPlugin();
+}
+
+// Every key with a value other than its default: what is loaded is written
+// back unchanged into a file from which the read-write keys were removed.
+struct INIKEY {
+    const char *pszSection;
+    const char *pszKey;
+    const char *pszValue;
+};
+
+static std::vector<INIKEY> AllKeys()
+{
+    static const INIKEY s_aFixed[] = {
+        {"INITIAL", "PreviewPrint", "0"},     {"INITIAL", "ReportTextMode", "1"},
+        {"FFTINFO", "AnalyCh", "4"},          {"FFTINFO", "AutoChSelect", "0"},
+        {"FFTINFO", "FFTAreaSw", "1"},        {"FFTINFO", "FFTFreqStdSw", "0"},
+        {"FFTINFO", "ADDKeySw", "0"},         {"FFTINFO", "FreqMin", "50"},
+        {"FFTINFO", "FreqMax", "4000"},       {"FFTINFO", "FFTPoint", "2048"},
+        {"FFTINFO", "FFTDrawType", "2"},      {"FFTINFO", "WindowType", "3"},
+        {"FFTINFO", "FFTViewMag", "4"},       {"FFTINFO", "ShowFreqPara", "1"},
+        {"FFTINFO", "LowCutSw", "1"},         {"FFTINFO", "LowCutFreq", "53"},
+        {"FFTINFO", "EdgePercent", "90"},     {"FFTINFO", "PeakFreqLevel", "70"},
+        {"FFTINFO", "MeanMinRange", "10"},    {"FFTINFO", "MeanMaxRange", "2500"},
+        {"FFTINFO", "PeakMinRange", "200"},   {"FFTINFO", "PeakMaxRange", "2400"},
+        {"FFTINFO", "EdgeMinRange", "150"},   {"FFTINFO", "EdgeMaxRange", "2600"},
+        {"FFTINFO", "CSVFile", "C:\\data\\report.csv"},
+    };
+    static std::deque<std::string> s_texts; // keeps the strings in place
+    std::vector<INIKEY> keys(std::begin(s_aFixed), std::end(s_aFixed));
+    s_texts.clear();
+    auto add = [&](const std::string &sSection, const char *pszKey, const std::string &sValue) {
+        s_texts.push_back(sSection);
+        const char *pszSection = s_texts.back().c_str();
+        s_texts.push_back(sValue);
+        keys.push_back({pszSection, pszKey, s_texts.back().c_str()});
+    };
+    for (int i = 1; i <= 8; i++) {
+        std::string sCh = "ANALYCH" + std::to_string(i);
+        add(sCh, "Signal", std::to_string(10 + i));
+        add(sCh, "Label", "L" + std::to_string(i));
+        std::string sBand = "FREQBAND" + std::to_string(i);
+        add(sBand, "Enable", std::to_string(i % 2));
+        add(sBand, "Show", std::to_string((i + 1) % 2));
+        add(sBand, "Color", std::to_string(i + 2));
+        add(sBand, "MinFreq", std::to_string(i * 100));
+        add(sBand, "MaxFreq", std::to_string(i * 100 + 50));
+        add(sBand, "Label", "band " + std::to_string(i));
+    }
+    return keys;
+}
+
+TEST_F(Settings, EveryKeySurvivesAWriteThenReadRoundTrip)
+{
+    std::string sIni = FileIn("QFFTANA.INI");
+    std::string sIniX = FileIn("QFFTANAX.INI");
+    std::vector<INIKEY> keys = AllKeys();
+    for (const INIKEY &key : keys)
+        WritePrivateProfileStringA(key.pszSection, key.pszKey, key.pszValue, sIni.c_str());
+    WritePrivateProfileStringA("FFTINFO", "TxOutOption", "3", sIni.c_str());
+    WritePrivateProfileStringA("FFTINFO", "AnalyMaxCh", "6", sIni.c_str());
+    WritePrivateProfileStringA("FFTINFO", "FFTCalMode", "0", sIni.c_str());
+    WritePrivateProfileStringA("FFTINFO", "HiCutSw", "1", sIni.c_str());
+    WritePrivateProfileStringA("FFTINFO", "HiCutFreq", "6000", sIni.c_str());
+    WritePrivateProfileStringA("INITIAL", "Enable", "1", sIniX.c_str());
+    WritePrivateProfileStringA("INITIAL", "CoherenceSquare", "0", sIniX.c_str());
+
+    CreateAndInitialise();
+    PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
+        EXPECT_EQ(d.wTxOutOption, 3);
+        EXPECT_EQ(d.wAnalyMaxCh, 6);
+        EXPECT_EQ(d.wFFTCalMode, 0);
+        EXPECT_EQ(d.wHiCutSw, 1);
+        EXPECT_EQ(d.nHiCutFreq, 6000u);
+        EXPECT_EQ(d.wCohEnable, 1);
+        EXPECT_EQ(d.wCoherenceSquare, 0);
+        EXPECT_EQ(d.wAnalyCh, 4);
+        EXPECT_STREQ(d.aAnalyCh[7].szLabel, "L8");
+        EXPECT_STREQ(d.aBand[7].szLabel, "band 8");
+    });
+    // Written back over a file whose read-write keys are gone, so that only
+    // what the save writes can be found there.
+    for (const INIKEY &key : keys)
+        WritePrivateProfileStringA(key.pszSection, key.pszKey, NULL, sIni.c_str());
+    WritePrivateProfileStringA("INITIAL", "CoherenceSquare", NULL, sIniX.c_str());
+    DestroyPlugin();
+
+    for (const INIKEY &key : keys)
+        EXPECT_EQ(ProfileString(sIni, key.pszSection, key.pszKey), key.pszValue)
+            << key.pszSection << " " << key.pszKey;
+    EXPECT_EQ(ProfileString(sIniX, "INITIAL", "CoherenceSquare"), "0");
+    EXPECT_NE(ReadFile(sIni).find("Label=\"L1\""), std::string::npos) << "labels are quoted";
+}
