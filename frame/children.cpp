@@ -51,9 +51,13 @@ static const struct {
     {2, 2}, {3, 2}, {FG_PROP_MAG, 0}, {30, 1}, {19, 0}, {32, 1}, {0x1000B, 0}, {0x2000B, 0xFF0000},
 };
 
+// Creates child nId with its font. The children are made once: a host that
+// names the settings folder again gets no second set (NULL, nothing done).
 static HWND CreateChild(HWND hWnd, const char *pszClass, const char *pszText, DWORD dwStyle,
                         int nId, int nFont)
 {
+    if (GetDlgItem(hWnd, nId) != NULL)
+        return NULL;
     HWND hChild = CreateWindowExA(0, pszClass, pszText, dwStyle, CHILD_X, CHILD_Y, CHILD_CX,
                                   CHILD_CY, hWnd, (HMENU)(INT_PTR)nId, ModuleInstance(), NULL);
     if (hChild != NULL)

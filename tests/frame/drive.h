@@ -22,6 +22,10 @@ void DriveOnNextDialog(DRIVEDIALOGPROC pfnAnswer, void *pUser);
 /* The next modal dialog is handed to pfnAnswer once initialised; the answer
    ends it (for example by clicking one of its buttons). */
 
+void DriveOnNextFileDialog(const char *pszPath);
+/* The next save or open dialog is answered with pszPath, or cancelled when
+   pszPath is NULL. */
+
 int DriveBeepCount(void);
 /* MessageBeep calls since the last DriveClearLogs. */
 

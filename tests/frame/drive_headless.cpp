@@ -20,6 +20,14 @@ void DriveOnNextDialog(DRIVEDIALOGPROC pfnAnswer, void *pUser)
     AutoQueueModalHandler(pfnAnswer, pUser);
 }
 
+void DriveOnNextFileDialog(const char *pszPath)
+{
+    if (pszPath != NULL)
+        AutoQueueFileDialogPath(pszPath);
+    else
+        AutoQueueFileDialogCancel();
+}
+
 int DriveBeepCount(void)
 {
     return AutoGetBeepCount();
