@@ -18,6 +18,9 @@
 #define LINE_BYTES 128
 #define SECTION4_LINES_PER_ENTRY 32
 #define TXOUT_SECTIONS 0x0001
+// Spectrum cells are eight wide, as the report's spectrum lines have always
+// been laid out ("0.50,   12.34,    5.67,").
+#define SPECTRUM_CELL_WIDTH 8
 
 // The module's save dialog and its buffers.
 static OPENFILENAMEA s_ofn;
@@ -266,7 +269,7 @@ static void SpectrumCell(CSVTEXT *pText, const FFTVIEWDATA *pData, const SUMSET 
     if ((LONG)pCh->nChAddCount > 0 && (LONG)pCh->nCalHeight > 0)
         dValue = (double)pSums->aplSum[j][i] / (LONG)pCh->nChAddCount * pCh->nCalValue /
                  (LONG)pCh->nCalHeight;
-    CsvFixed(pText, 7, dValue);
+    CsvFixed(pText, SPECTRUM_CELL_WIDTH, dValue);
 }
 
 static void SpectrumSection(CSVTEXT *pText, const FFTVIEWDATA *pData)

@@ -26,6 +26,11 @@ void DriveOnNextFileDialog(const char *pszPath);
 /* The next save or open dialog is answered with pszPath, or cancelled when
    pszPath is NULL. */
 
+BOOL DriveLastFileDialog(char *pszInitialDir, char *pszInitialFile, DWORD *pdwFlags);
+/* What the last file dialog was opened with: its initial folder and file
+   (MAX_PATH bytes each) and its flags. FALSE when none was opened since the
+   last DriveClearLogs. */
+
 int DriveBeepCount(void);
 /* MessageBeep calls since the last DriveClearLogs. */
 

@@ -28,6 +28,17 @@ void DriveOnNextFileDialog(const char *pszPath)
         AutoQueueFileDialogCancel();
 }
 
+BOOL DriveLastFileDialog(char *pszInitialDir, char *pszInitialFile, DWORD *pdwFlags)
+{
+    AUTOFILEDLGCALL call;
+    if (!AutoGetFileDialogCall(AutoGetFileDialogCount() - 1, &call))
+        return FALSE;
+    strcpy(pszInitialDir, call.szInitialDir);
+    strcpy(pszInitialFile, call.szInitialFile);
+    *pdwFlags = call.dwFlags;
+    return TRUE;
+}
+
 int DriveBeepCount(void)
 {
     return AutoGetBeepCount();
