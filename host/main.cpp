@@ -1,8 +1,144 @@
-// qfftana: placeholder until the host simulator is built.
-#include <cstdio>
+// qfftana: the command-line host of the FFT analysis plug-in.
+#include <math.h>
+#include <stdio.h>
+#include <string.h>
 
-int main()
+#include <windows.h>
+
+#include "cmdline.h"
+#include "demorec.h"
+#include "edfwrite.h"
+#include "prjfile.h"
+#include "recread.h"
+#include "report.h"
+#include "session.h"
+#include "setfolder.h"
+
+enum {
+    EXIT_OK = 0,
+    EXIT_NOREPORT = 1,
+    EXIT_BADARGS = 2,
+    EXIT_BADRECORDING = 3,
+};
+
+#define INFO_PAGE_SECONDS 10
+
+static int Complain(int nExit, const char *pszText)
 {
-    std::puts("qfftana: the host simulator is not built yet");
-    return 0;
+    fprintf(stderr, "qfftana: %s\n", pszText);
+    return nExit;
+}
+
+static BOOL LoadRecording(const HOSTOPTIONS *pOpt, RECORDING *pRec, char *pszError, size_t cbError)
+{
+    if (pOpt->nCommand == CMD_DEMO) {
+        RecMakeDemo(pRec);
+        return TRUE;
+    }
+    return RecRead(pOpt->strRecording.c_str(), pRec, pszError, cbError);
+}
+
+static int ShowInfo(const RECORDING *pRec)
+{
+    DWORD nBase = RecBaseRate(pRec);
+    printf("file       %s\nformat     %s\n", pRec->szName, pRec->szFormat);
+    printf("patient    %s (id %s)\n", pRec->szPatientName, pRec->szPatientId);
+    printf("start      %04d-%02d-%02d %02d:%02d:%02d\n", pRec->anStart[0], pRec->anStart[1], pRec->anStart[2],
+           pRec->anStart[3], pRec->anStart[4], pRec->anStart[5]);
+    printf("duration   %.1f s; base rate %u Hz; %u pages of %d s\n", pRec->dDuration, (unsigned)nBase,
+           (unsigned)(RecWholeSeconds(pRec) / INFO_PAGE_SECONDS), INFO_PAGE_SECONDS);
+    printf("channels   %zu given to the plug-in, %d left out (annotations or unusable)\n",
+           pRec->aChannels.size(), pRec->nSkipped);
+    printf("  #  %-16s %-16s %-6s %6s %12s  %s\n", "label", "file label", "type", "rate", "uV/step", "cal value/height");
+    for (size_t c = 0; c < pRec->aChannels.size(); c++) {
+        const RECCHANNEL &ch = pRec->aChannels[c];
+        char szType[PF_NAMESIZE] = "?";
+        PfGetSignalName(ch.wSignalType, szType);
+        printf("%3zu  %-16s %-16s %-6s %6u %12.6g  %u/%u\n", c + 1, ch.szLabel, ch.szFileLabel, szType,
+               (unsigned)ch.nRate, ch.dUvPerStep, (unsigned)ch.nCalValue, (unsigned)ch.nCalHeight);
+    }
+    return EXIT_OK;
+}
+
+static int MakeDemo(const HOSTOPTIONS *pOpt)
+{
+    RECORDING rec;
+    RecMakeDemo(&rec);
+    char szError[512];
+    if (!RecWriteEdf(&rec, pOpt->strRecording.c_str(), szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
+    if (!pOpt->bQuiet)
+        printf("wrote %s: the built-in recording, %zu channels, %d s, EDF+\n", pOpt->strRecording.c_str(),
+               rec.aChannels.size(), DEMO_SECONDS);
+    return EXIT_OK;
+}
+
+static double SettingHz(const std::string &strFile, const char *pszKey, int nDefault)
+{
+    return GetPrivateProfileIntA("FFTINFO", pszKey, nDefault, strFile.c_str()) / 100.0;
+}
+
+// The summary on standard output, from the report the plug-in wrote.
+static int Summarise(const SESSIONRESULT *pResult, const std::string &strSettingsFolder)
+{
+    REPORT report;
+    char szError[512];
+    if (!ReportRead(pResult->strReport.c_str(), &report, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
+    std::string strFile = strSettingsFolder + SET_MAINFILE;
+    FREQRANGES ranges = {SettingHz(strFile, "MeanMinRange", 0), SettingHz(strFile, "MeanMaxRange", 3000),
+                         SettingHz(strFile, "EdgeMinRange", 100), SettingHz(strFile, "EdgeMaxRange", 3000),
+                         (double)GetPrivateProfileIntA("FFTINFO", "EdgePercent", 80, strFile.c_str())};
+    ReportComputeFrequencies(&report, &ranges);
+    printf("report     %s\n", pResult->strReport.c_str());
+    printf("pages      %d analysed in %.2f s, %d added (average count %d)\n", pResult->nPages, pResult->dSeconds,
+           pResult->nAdded, report.nAddCount);
+    printf("band shares of the averaged spectra; mean and edge frequency of the averaged spectra:\n");
+    ReportPrintSummary(&report, stdout);
+    return EXIT_OK;
+}
+
+static int Analyse(const HOSTOPTIONS *pOpt)
+{
+    RECORDING rec;
+    char szError[1024];
+    if (!LoadRecording(pOpt, &rec, szError, sizeof(szError)))
+        return Complain(EXIT_BADRECORDING, szError);
+    std::string strFolder, strNote;
+    if (!SetPrepareFolder(pOpt, &strFolder, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
+    if (!SetApplyOptions(strFolder, pOpt, &rec, &strNote, szError, sizeof(szError)))
+        return Complain(EXIT_BADARGS, szError);
+    if (!strNote.empty() && !pOpt->bQuiet)
+        fprintf(stderr, "qfftana: %s\n", strNote.c_str());
+    SESSIONRESULT result;
+    int nCode = SessionRun(&rec, pOpt, strFolder, &result, szError, sizeof(szError));
+    static const int anExit[] = {EXIT_OK, EXIT_NOREPORT, EXIT_BADARGS, EXIT_BADRECORDING};
+    if (nCode != SESSION_OK)
+        return Complain(anExit[nCode], szError);
+    return Summarise(&result, strFolder);
+}
+
+int main(int argc, char **argv)
+{
+    HOSTOPTIONS opt;
+    char szError[512];
+    if (!CmdParse(argc, argv, &opt, szError, sizeof(szError)))
+        return Complain(EXIT_BADARGS, szError);
+    switch (opt.nCommand) {
+    case CMD_HELP:
+        CmdPrintUsage(stdout);
+        return EXIT_OK;
+    case CMD_INFO: {
+        RECORDING rec;
+        char szReadError[1024];
+        if (!RecRead(opt.strRecording.c_str(), &rec, szReadError, sizeof(szReadError)))
+            return Complain(EXIT_BADRECORDING, szReadError);
+        return ShowInfo(&rec);
+    }
+    case CMD_MAKEDEMO:
+        return MakeDemo(&opt);
+    default:
+        return Analyse(&opt);
+    }
 }

@@ -2,6 +2,7 @@
 # check-exports.sh BINDIR LIST: each line of LIST is "MODULE.dll [exact] ORD[:NAME] ...".
 # Every listed ordinal must be exported (under NAME when one is given, else
 # by ordinal only, without a name); with "exact" nothing else may be exported.
+# OBJDUMP names the objdump for the build's architecture (default i686).
 set -euo pipefail
 bindir=$1; list=$2
 fail=0
@@ -13,7 +14,7 @@ while read -r dll rest; do
   file="$bindir/$dll"
   if [ ! -f "$file" ]; then echo "MISSING $dll"; fail=1; continue; fi
   # One line per export: "ORD" for an ordinal-only export, "ORD:NAME" otherwise.
-  exports=$(i686-w64-mingw32-objdump -p "$file" | awk '
+  exports=$(${OBJDUMP:-i686-w64-mingw32-objdump} -p "$file" | awk '
     /^Export Address Table -- Ordinal Base/ {base=$NF; mode=1; next}
     /^\[Ordinal\/Name Pointer\] Table/ {mode=2; next}
     /^$/ {mode=0}

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Installs what a build needs on a fresh Debian 12 machine, and nothing when
-# it is all there already. Usage: deps.sh [linux] [windows]
+# it is all there already. Usage: deps.sh [linux] [windows] [wine]
 set -euo pipefail
 
 linux_pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-            libkissfft-dev)
-windows_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 dpkg-dev)
+            libkissfft-dev libbiosig-dev)
+windows_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
+              binutils-mingw-w64-x86-64 googletest dpkg-dev)
+wine_pkgs=(wine wine64)
 
 want=()
 for set in "${@:-linux}"; do
   case "$set" in
     linux) want+=("${linux_pkgs[@]}") ;;
     windows) want+=("${windows_pkgs[@]}") ;;
+    wine) want+=("${wine_pkgs[@]}") ;;
     *) echo "deps.sh: unknown package set '$set'" >&2; exit 2 ;;
   esac
 done

@@ -35,16 +35,6 @@ extern "C" {
 #define CC_STATIC_CLASS  "QCUSTOMSTATIC32"
 #define CC_TEXTBTN_CLASS "QCUSTOMTEXTBTN32"
 
-/* Button messages, check states and the click code as winuser.h has them,
- * for a platform layer that does not define its standard buttons yet. */
-#ifndef BM_GETCHECK
-#define BM_GETCHECK   0x00F0
-#define BM_SETCHECK   0x00F1
-#define BST_UNCHECKED 0x0000
-#define BST_CHECKED   0x0001
-#define BN_CLICKED    0
-#endif
-
 /* QCUSTOMSTATIC32. The text comes from WM_SETTEXT / SetWindowTextA, the
  * font from WM_SETFONT (WM_GETFONT answers it, NULL before); the low 12 bits
  * of the style choose frame and alignment. */

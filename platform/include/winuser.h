@@ -688,6 +688,11 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
  * (no cursor resources headless). */
 #endif /* RC_INVOKED */
 
+/* WM_NCHITTEST answers used by the controls. */
+#define HTTRANSPARENT (-1)
+#define HTNOWHERE     0
+#define HTCLIENT      1
+
 /* ---- resources, dialogs and standard controls ---- */
 
 /*

@@ -90,6 +90,8 @@ HBRUSH BrushFromClassBackground(HBRUSH hbr);
 
 // Modules (module.cpp).
 HINSTANCE ModuleProgramInstance(void);
+// Attaches, once, the modules the program was linked with (see module.cpp).
+void ModuleAttachLinked(void);
 
 // ---- hooks for the other parts of the platform layer ----
 

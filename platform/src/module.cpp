@@ -9,6 +9,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <set>
@@ -27,9 +28,11 @@ struct MODULEREC {
     int cRefs;
     bool fAttached;                  // DllMain(DLL_PROCESS_ATTACH) was called
     std::vector<HMODULE> deps;       // dependencies this module attached
+    bool fLinked;                    // linked with the program: never unloaded
 };
 
 std::map<HMODULE, MODULEREC> g_modules;
+std::vector<HMODULE> g_linked;       // linked modules in attach order
 
 HMODULE BaseOfHandle(void *pDl)
 {
@@ -184,7 +187,7 @@ bool AttachTree(void *pDl, HMODULE hModule, const std::set<std::string> &before,
             dlclose(pDep);
             continue;
         }
-        MODULEREC dep{pDep, 1, false, {}};
+        MODULEREC dep{pDep, 1, false, {}, false};
         g_modules[hDep] = dep;
         pRec->deps.push_back(hDep);
         if (!AttachTree(pDep, hDep, before, &g_modules[hDep]))
@@ -200,7 +203,7 @@ bool AttachTree(void *pDl, HMODULE hModule, const std::set<std::string> &before,
 void Release(HMODULE hModule)
 {
     auto it = g_modules.find(hModule);
-    if (it == g_modules.end() || --it->second.cRefs > 0)
+    if (it == g_modules.end() || it->second.fLinked || --it->second.cRefs > 0)
         return;
     MODULEREC rec = it->second;
     if (rec.fAttached)
@@ -240,7 +243,52 @@ bool PathOfBase(HMODULE hModule, std::string *pstrPath)
     return fFound;
 }
 
+// Process exit: linked modules are detached in the reverse order of their
+// attach, as Windows does.
+void DetachLinked(void)
+{
+    for (auto it = g_linked.rbegin(); it != g_linked.rend(); ++it)
+        if (DLLMAINPROC pfnMain = OwnDllMain(g_modules[*it].pDl, *it))
+            pfnMain((HINSTANCE)*it, DLL_PROCESS_DETACH, NULL);
+    g_linked.clear();
+}
+
 }  // namespace
+
+// Windows attaches the DLLs a program is linked with before the program
+// runs. Their constructors run before the program's here, too early to call
+// into them, so the layer attaches them at its first class lookup or
+// LoadLibraryA instead: every loaded object with its own DllMain, in reverse
+// load order so that dependencies come first.
+void ModuleAttachLinked(void)
+{
+    static bool s_fDone;
+    if (s_fDone)
+        return;
+    s_fDone = true;
+    std::vector<std::string> names;
+    dl_iterate_phdr([](struct dl_phdr_info *pInfo, size_t, void *pv) {
+        if (pInfo->dlpi_name && pInfo->dlpi_name[0])
+            ((std::vector<std::string> *)pv)->push_back(pInfo->dlpi_name);
+        return 0;
+    }, &names);
+    for (auto itName = names.rbegin(); itName != names.rend(); ++itName) {
+        void *pDl = dlopen(itName->c_str(), RTLD_NOW | RTLD_NOLOAD);
+        if (!pDl)
+            continue;
+        HMODULE hModule = BaseOfHandle(pDl);
+        DLLMAINPROC pfnMain = hModule && !g_modules.count(hModule) ? OwnDllMain(pDl, hModule) : nullptr;
+        if (!pfnMain) {
+            dlclose(pDl);
+            continue;
+        }
+        g_modules[hModule] = MODULEREC{pDl, 1, true, {}, true};
+        g_linked.push_back(hModule);
+        pfnMain((HINSTANCE)hModule, DLL_PROCESS_ATTACH, NULL);
+    }
+    if (!g_linked.empty())
+        atexit(DetachLinked);
+}
 
 HINSTANCE ModuleProgramInstance(void)
 {
@@ -268,6 +316,7 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName)
         SetLastError(ERROR_INVALID_PARAMETER);
         return NULL;
     }
+    ModuleAttachLinked();
     std::set<std::string> before = LoadedObjects();
     void *pDl = OpenFirst(lpLibFileName, RTLD_NOW | RTLD_LOCAL);
     if (!pDl) {
@@ -286,9 +335,9 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName)
         it->second.cRefs++;
         return hModule;
     }
-    g_modules[hModule] = MODULEREC{pDl, 1, false, {}};
-    // A module the program was already linked with is not attached again:
-    // its start-up happened with the program's.
+    g_modules[hModule] = MODULEREC{pDl, 1, false, {}, false};
+    // An object that was already loaded without a DllMain of its own needs
+    // no attach.
     if (WasLoaded(pDl, before))
         return hModule;
     if (!AttachTree(pDl, hModule, before, &g_modules[hModule])) {

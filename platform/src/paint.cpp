@@ -92,6 +92,30 @@ void Subtract(WND *pWnd, const RECT &rc)
         u.right = i.left;
 }
 
+// Removes rc (client coordinates) from the window and, unless it clips its
+// children, from the visible children it overlaps: validating, like
+// invalidating, reaches the children a parent paints over.
+void Validate(HWND hwnd, const RECT &rcArea)
+{
+    WND *pWnd = WndGet(hwnd);
+    if (!pWnd)
+        return;
+    RECT rc = Intersect(rcArea, ClientRect(pWnd));
+    if (IsEmpty(rc))
+        return;
+    Subtract(pWnd, rc);
+    if (pWnd->dwStyle & WS_CLIPCHILDREN)
+        return;
+    for (HWND hwndChild : std::vector<HWND>(pWnd->children)) {
+        WND *pChild = WndGet(hwndChild);
+        if (!pChild || !(pChild->dwStyle & WS_VISIBLE))
+            continue;
+        POINT pt = {0, 0};
+        MapWindowPoints(hwnd, hwndChild, &pt, 1);
+        Validate(hwndChild, RECT{rc.left + pt.x, rc.top + pt.y, rc.right + pt.x, rc.bottom + pt.y});
+    }
+}
+
 bool NeedsPaint(HWND hwnd)
 {
     WND *pWnd = WndGet(hwnd);
@@ -168,10 +192,9 @@ extern "C" BOOL WINAPI ValidateRect(HWND hWnd, const RECT *lpRect)
     WND *pWnd = WndGetOrFail(hWnd);
     if (!pWnd)
         return FALSE;
-    if (lpRect)
-        Subtract(pWnd, *lpRect);
-    else
+    if (!lpRect)
         ValidateAll(pWnd);
+    Validate(hWnd, lpRect ? *lpRect : ClientRect(pWnd));
     return TRUE;
 }
 

@@ -2,12 +2,6 @@
 // font; with SS_NOTIFY it reports clicks to its parent.
 #include "dlgint.h"
 
-// Hit-test answers; local until the window core defines them.
-#ifndef HTTRANSPARENT
-#define HTTRANSPARENT (-1)
-#define HTCLIENT 1
-#endif
-
 // Resource icons come at the system icon size (SM_CXICON x SM_CYICON).
 #define STATIC_ICONSIZE 32
 

@@ -150,6 +150,10 @@ extern "C" BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int 
     ApplyPos(pWnd, wp);
     if (fRedraw && fChanges && IsWindowVisible(hWnd))
         PaintInvalidateAll(hWnd, TRUE);
+    // A child moved, sized or reordered without SWP_NOACTIVATE is told it
+    // was activated, whether or not anything changed.
+    if ((pWnd->dwStyle & (WS_CHILD | WS_POPUP)) == WS_CHILD && !(wp.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)))
+        SendMessageA(hWnd, WM_CHILDACTIVATE, 0, 0);
     SendMessageA(hWnd, WM_WINDOWPOSCHANGED, 0, (LPARAM)&wp);
     return TRUE;
 }

@@ -143,10 +143,12 @@ CLASSREC *ClassFind(LPCSTR lpszClass, HINSTANCE hInstance)
 {
     if (!lpszClass)
         return nullptr;
-    // The system classes (dialog, BUTTON, EDIT, ...) exist from the start
-    // on Windows; here they are registered at the first class lookup, when
-    // every static initialiser of the layer has run.
+    // The system classes (dialog, BUTTON, EDIT, ...) and the classes that
+    // linked modules register in their DllMain exist from the start on
+    // Windows; here they come at the first class lookup, when every static
+    // initialiser has run.
     CtlRegisterClasses();
+    ModuleAttachLinked();
     if (CLASSREC *pCls = FindOwn(lpszClass, EffectiveInstance(hInstance)))
         return pCls;
     return FindGlobal(lpszClass);

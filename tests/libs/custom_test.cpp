@@ -19,25 +19,10 @@ DLLMAINPROC CustomDllMain(void)
     return (DLLMAINPROC)(void *)GetProcAddress(GetModuleHandleA("QCUSTOM.dll"), "DllMain");
 }
 
-// Windows' loader attaches a library the program is linked with before the
-// program starts. The headless platform attaches only what LoadLibraryA
-// brings in, so this test program, linked with the library, attaches it
-// itself, once, as the loader would.
-void AttachCustomLibrary(void)
-{
-    WNDCLASSA wc{};
-    if (GetClassInfoA(NULL, CC_TEXTBTN_CLASS, &wc))
-        return;
-    DLLMAINPROC pfnMain = CustomDllMain();
-    ASSERT_NE(pfnMain, nullptr);
-    ASSERT_TRUE(pfnMain(GetModuleHandleA("QCUSTOM.dll"), DLL_PROCESS_ATTACH, NULL));
-}
-
 class CustomTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        AttachCustomLibrary();
         m_hwndParent = NoteCreateParent();
         NoteStart();
     }

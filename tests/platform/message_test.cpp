@@ -173,7 +173,7 @@ TEST(Focus, KillFocusBeforeSetFocusWithTheOtherWindow)
     HWND hwndA = SeqCreate(2, WS_CHILD | WS_VISIBLE, hwndTop, 1);
     HWND hwndB = SeqCreate(3, WS_CHILD | WS_VISIBLE, hwndTop, 2);
     SetFocus(hwndA);
-    SeqStart();
+    SeqStart({WM_IME_SETCONTEXT, WM_IME_NOTIFY});  // Windows tells the input method too
     EXPECT_EQ(SetFocus(hwndB), hwndA);
     EXPECT_EQ(GetFocus(), hwndB);
     static const SEQMSG kSwitch[] = {
@@ -211,6 +211,8 @@ TEST(Capture, ChangeNotifiesTheOldWindowAndClickFollowsCapture)
     };
     SEQ_CHECK(kCapture, "capture A, then B, then release");
 
+    // A real mouse also asks for hit tests and the cursor.
+    SeqStart({WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE, WM_NCMOUSEMOVE, WM_MOUSEACTIVATE});
     EXPECT_TRUE(AutoClick(hwndB));
     static const SEQMSG kClick[] = {
         {3, WM_LBUTTONDOWN, SEQ_WPARAM | SEQ_LPARAM, MK_LBUTTON, MAKELPARAM(20, 10)},
@@ -219,7 +221,7 @@ TEST(Capture, ChangeNotifiesTheOldWindowAndClickFollowsCapture)
     };
     SEQ_CHECK(kClick, "click at the centre");
     SetCapture(hwndA);
-    SeqStart({WM_CAPTURECHANGED});
+    SeqStart({WM_CAPTURECHANGED, WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE, WM_NCMOUSEMOVE, WM_MOUSEACTIVATE});
     AutoClick(hwndB);
     static const SEQMSG kCaptured[] = {
         {2, WM_LBUTTONDOWN, SEQ_LPARAM, 0, MAKELPARAM(120, 110)},
@@ -279,6 +281,8 @@ TEST(Painting, InvalidationMakesOnePaintWithEraseAndValidates)
     InvalidateRect(hwndTop, NULL, FALSE);
     EXPECT_TRUE(GetUpdateRect(hwndChild, NULL, FALSE)) << "parents without WS_CLIPCHILDREN invalidate children";
     ValidateRect(hwndTop, NULL);
+    EXPECT_FALSE(GetUpdateRect(hwndChild, NULL, FALSE)) << "... and validate them";
+    InvalidateRect(hwndChild, NULL, FALSE);
     UpdateWindow(hwndTop);
     static const SEQMSG kUpdate[] = {{2, WM_PAINT, 0, 0, 0}, {0, 0, 0, 0, 0}};
     SEQ_CHECK(kUpdate, "UpdateWindow paints what is still invalid, at once");

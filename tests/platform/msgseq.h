@@ -14,6 +14,21 @@
 
 #include "automation.h"
 
+// Messages Windows sends around activation, input methods and mouse
+// input, which the headless layer does not: tests ignore them as noise.
+#ifndef WM_ACTIVATEAPP
+#define WM_ACTIVATEAPP 0x001C
+#endif
+#ifndef WM_NCMOUSEMOVE
+#define WM_NCMOUSEMOVE 0x00A0
+#endif
+#ifndef WM_IME_SETCONTEXT
+#define WM_IME_SETCONTEXT 0x0281
+#endif
+#ifndef WM_IME_NOTIFY
+#define WM_IME_NOTIFY 0x0282
+#endif
+
 // What an expected entry compares beyond the window and the message.
 enum { SEQ_WPARAM = 1, SEQ_LPARAM = 2, SEQ_OPTIONAL = 4 };
 

@@ -11,10 +11,17 @@
 
 class TempDir {
 public:
+    // The system's temporary folder, so the tests also run on Windows.
     TempDir()
     {
-        char szTemplate[] = "/tmp/qfplatformXXXXXX";
-        m_strPath = mkdtemp(szTemplate);
+        std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (unsigned uTry = 0;; uTry++) {
+            std::filesystem::path dir = base / ("qfplatform" + std::to_string(rand()) + "_" + std::to_string(uTry));
+            if (std::filesystem::create_directory(dir)) {
+                m_strPath = dir.string();
+                return;
+            }
+        }
     }
     ~TempDir() { std::filesystem::remove_all(m_strPath); }
     TempDir(const TempDir &) = delete;

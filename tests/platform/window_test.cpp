@@ -154,8 +154,11 @@ TEST(WindowLongs, SpecialIndexesAndSubclassing)
 
 TEST(WindowLifetime, DestroyOrderParentsFirstThenChildrenFirst)
 {
+    // Destroying an active top-level window also deactivates it and moves
+    // the focus: noise for the order under test.
     SeqStart({WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_NCCALCSIZE, WM_MOVE, WM_SIZE,
-              WM_SHOWWINDOW, WM_PARENTNOTIFY});
+              WM_SHOWWINDOW, WM_PARENTNOTIFY, WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP, WM_KILLFOCUS,
+              WM_IME_SETCONTEXT, WM_IME_NOTIFY});
     HWND hwnd1 = SeqCreate(1, WS_VISIBLE, NULL, 0);
     HWND hwnd2 = SeqCreate(2, WS_CHILD | WS_VISIBLE, hwnd1, 2);
     SeqCreate(3, WS_CHILD | WS_VISIBLE, hwnd1, 3);
@@ -253,7 +256,8 @@ TEST(WindowTree, SiblingsInCreationOrderAndReparenting)
 
 TEST(WindowGeometry, RectanglesMappingAndSizeMessages)
 {
-    HWND hwndTop = SeqCreate(1, 0, NULL, 0, 100, 50, 400, 300);
+    // A popup: an overlapped window would get a caption and frame.
+    HWND hwndTop = SeqCreate(1, WS_POPUP, NULL, 0, 100, 50, 400, 300);
     HWND hwndChild = SeqCreate(2, WS_CHILD | WS_BORDER, hwndTop, 1, 10, 20, 60, 40);
     RECT rc;
     GetClientRect(hwndChild, &rc);
@@ -273,7 +277,7 @@ TEST(WindowGeometry, RectanglesMappingAndSizeMessages)
     EXPECT_EQ(apt[1].x, 16);
     EXPECT_EQ(apt[1].y, 26);
 
-    SeqStart({WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED});
+    SeqStart({WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_NCCALCSIZE});
     MoveWindow(hwndChild, 0, 0, 80, 40, FALSE);
     static const SEQMSG kMoveSize[] = {
         {2, WM_MOVE, SEQ_LPARAM, 0, MAKELPARAM(1, 1)},
@@ -283,13 +287,17 @@ TEST(WindowGeometry, RectanglesMappingAndSizeMessages)
     SEQ_CHECK(kMoveSize, "MoveWindow changing both");
     SetWindowPos(hwndChild, NULL, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     static const SEQMSG kMoveOnly[] = {
+        {2, WM_CHILDACTIVATE, 0, 0, 0},
         {2, WM_MOVE, SEQ_LPARAM, 0, MAKELPARAM(6, 6)},
         {0, 0, 0, 0, 0},
     };
-    SEQ_CHECK(kMoveOnly, "SWP_NOSIZE sends no WM_SIZE");
+    SEQ_CHECK(kMoveOnly, "SWP_NOSIZE sends no WM_SIZE; without SWP_NOACTIVATE a child is activated");
     SetWindowPos(hwndChild, NULL, 5, 5, 80, 40, SWP_NOZORDER);
+    static const SEQMSG kUnchanged[] = {{2, WM_CHILDACTIVATE, 0, 0, 0}, {0, 0, 0, 0, 0}};
+    SEQ_CHECK(kUnchanged, "an unchanged position sends neither WM_MOVE nor WM_SIZE");
+    SetWindowPos(hwndChild, NULL, 5, 5, 80, 40, SWP_NOZORDER | SWP_NOACTIVATE);
     static const SEQMSG kNothing[] = {{0, 0, 0, 0, 0}};
-    SEQ_CHECK(kNothing, "an unchanged position sends neither");
+    SEQ_CHECK(kNothing, "nothing at all with SWP_NOACTIVATE");
     DestroyWindow(hwndTop);
     SeqFlush();
 }
@@ -310,6 +318,7 @@ TEST(WindowState, VisibilityFollowsParentsAndEnableSendsWmEnable)
     static const SEQMSG kEnable[] = {
         {2, WM_CANCELMODE, SEQ_OPTIONAL, 0, 0},
         {2, WM_ENABLE, SEQ_WPARAM, FALSE, 0},
+        {2, WM_CANCELMODE, SEQ_OPTIONAL, 0, 0},  // disabling a disabled window may cancel modes again
         {2, WM_ENABLE, SEQ_WPARAM, TRUE, 0},
         {0, 0, 0, 0, 0},
     };

@@ -1,0 +1,287 @@
+// Parsing the command line: commands, options and their values.
+#include "cmdline.h"
+
+#include <errno.h>
+#include <stdarg.h>
+#include <stdlib.h>
+#include <string.h>
+#include <strings.h>
+
+static BOOL Fail(char *pszError, size_t cbError, const char *pszFormat, ...)
+{
+    va_list args;
+    va_start(args, pszFormat);
+    vsnprintf(pszError, cbError, pszFormat, args);
+    va_end(args);
+    return FALSE;
+}
+
+// A whole decimal number in nMin..nMax, nothing else.
+static BOOL ParseInt(const char *psz, int nMin, int nMax, int *pn)
+{
+    if (!*psz)
+        return FALSE;
+    char *pszEnd = NULL;
+    errno = 0;
+    long n = strtol(psz, &pszEnd, 10);
+    if (*pszEnd || errno || n < nMin || n > nMax)
+        return FALSE;
+    *pn = (int)n;
+    return TRUE;
+}
+
+// A non-negative number of seconds with an optional fraction ("2", "1.5");
+// parsed by hand so that the locale's decimal sign does not matter.
+static BOOL ParseSeconds(const char *psz, double *pd)
+{
+    double d = 0.0, dScale = 0.0;
+    BOOL bDigit = FALSE;
+    for (; *psz; psz++) {
+        if (*psz == '.' && dScale == 0.0) {
+            dScale = 1.0;
+        } else if (*psz >= '0' && *psz <= '9') {
+            bDigit = TRUE;
+            if (dScale == 0.0) {
+                d = d * 10.0 + (*psz - '0');
+            } else {
+                dScale /= 10.0;
+                d += dScale * (*psz - '0');
+            }
+        } else {
+            return FALSE;
+        }
+    }
+    *pd = d;
+    return bDigit && d <= 86400.0;
+}
+
+static std::vector<std::string> SplitCommas(const char *psz)
+{
+    std::vector<std::string> aParts;
+    std::string strPart;
+    for (; *psz; psz++) {
+        if (*psz == ',') {
+            aParts.push_back(strPart);
+            strPart.clear();
+        } else {
+            strPart += *psz;
+        }
+    }
+    aParts.push_back(strPart);
+    return aParts;
+}
+
+static BOOL ParseChannels(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+{
+    pOpt->aChannels = SplitCommas(psz);
+    if (pOpt->aChannels.size() > HOST_MAXCHANNELS)
+        return Fail(pszError, cbError, "--channels: at most %d channels, not %zu", HOST_MAXCHANNELS, pOpt->aChannels.size());
+    for (const std::string &str : pOpt->aChannels) {
+        if (str.empty() || str.size() > 63)
+            return Fail(pszError, cbError, "--channels: '%s' is no channel label (give labels such as C3,C4,O1,O2)", psz);
+    }
+    return TRUE;
+}
+
+// "all", "none" or a list of pages and ranges: "1,3-7,10".
+static BOOL ParseAdd(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+{
+    pOpt->aAddRanges.clear();
+    pOpt->bAddAll = strcmp(psz, "all") == 0;
+    if (pOpt->bAddAll || strcmp(psz, "none") == 0)
+        return TRUE;
+    for (const std::string &strPart : SplitCommas(psz)) {
+        ADDRANGE range = {};
+        size_t nDash = strPart.find('-');
+        std::string strFirst = strPart.substr(0, nDash);
+        std::string strLast = nDash == std::string::npos ? strFirst : strPart.substr(nDash + 1);
+        if (!ParseInt(strFirst.c_str(), 1, 1000000, &range.nFirst)
+            || !ParseInt(strLast.c_str(), 1, 1000000, &range.nLast) || range.nLast < range.nFirst)
+            return Fail(pszError, cbError, "--add: '%s' is not all, none or a list of pages such as 1,3-7", psz);
+        pOpt->aAddRanges.push_back(range);
+    }
+    return TRUE;
+}
+
+// "[FILE.]SECTION.KEY=VALUE"; FILE is QFFTANA (the default) or QFFTANAX.
+static BOOL ParseSet(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+{
+    std::string str = psz;
+    size_t nEq = str.find('=');
+    SETTING set;
+    std::string strName = str.substr(0, nEq);
+    set.strFile = "QFFTANA.INI";
+    size_t nDot = strName.find('.');
+    size_t nDot2 = nDot == std::string::npos ? nDot : strName.find('.', nDot + 1);
+    if (nDot2 != std::string::npos) {
+        std::string strStem = strName.substr(0, nDot);
+        if (strcasecmp(strStem.c_str(), "QFFTANA") && strcasecmp(strStem.c_str(), "QFFTANAX"))
+            return Fail(pszError, cbError, "--set: '%s': the file is QFFTANA or QFFTANAX", psz);
+        set.strFile = strStem + ".INI";
+        strName = strName.substr(nDot + 1);
+        nDot = strName.find('.');
+    }
+    if (nEq == std::string::npos || nDot == std::string::npos || nDot == 0 || nDot + 1 == strName.size())
+        return Fail(pszError, cbError, "--set: '%s' is not SECTION.KEY=VALUE (e.g. FFTINFO.FFTPoint=2048)", psz);
+    set.strSection = strName.substr(0, nDot);
+    set.strKey = strName.substr(nDot + 1);
+    set.strValue = str.substr(nEq + 1);
+    pOpt->aSettings.push_back(set);
+    return TRUE;
+}
+
+static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
+{
+    static const struct {
+        const char *pszName;
+        int nCommand;
+    } aCommand[] = {
+        {"demo", CMD_DEMO}, {"analyze", CMD_ANALYZE}, {"info", CMD_INFO},
+        {"make-demo", CMD_MAKEDEMO}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
+    };
+    for (const auto &cmd : aCommand) {
+        if (strcmp(psz, cmd.pszName) == 0) {
+            pOpt->nCommand = cmd.nCommand;
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+static BOOL TakesAnalysisOptions(const HOSTOPTIONS *pOpt)
+{
+    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE;
+}
+
+// One option with its value; pszValue is NULL for a flag.
+static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *pOpt,
+                        char *pszError, size_t cbError)
+{
+    if (strcmp(pszName, "--out") == 0) {
+        pOpt->strOutDir = pszValue;
+        return !pOpt->strOutDir.empty() || Fail(pszError, cbError, "--out: give a folder");
+    }
+    if (strcmp(pszName, "--channels") == 0)
+        return ParseChannels(pszValue, pOpt, pszError, cbError);
+    if (strcmp(pszName, "--page-seconds") == 0)
+        return ParseInt(pszValue, 1, 3600, &pOpt->nPageSeconds)
+            || Fail(pszError, cbError, "--page-seconds: '%s' is not a whole number of seconds from 1 to 3600", pszValue);
+    if (strcmp(pszName, "--mode") == 0) {
+        pOpt->nMode = strcmp(pszValue, "page") == 0 ? MODE_PAGE : strcmp(pszValue, "section") == 0 ? MODE_SECTION : -2;
+        return pOpt->nMode != -2 || Fail(pszError, cbError, "--mode: '%s' is neither page nor section", pszValue);
+    }
+    if (strcmp(pszName, "--section-offset") == 0)
+        return ParseSeconds(pszValue, &pOpt->dSectionOffset)
+            || Fail(pszError, cbError, "--section-offset: '%s' is not a number of seconds such as 2 or 2.5", pszValue);
+    if (strcmp(pszName, "--add") == 0)
+        return ParseAdd(pszValue, pOpt, pszError, cbError);
+    if (strcmp(pszName, "--set") == 0)
+        return ParseSet(pszValue, pOpt, pszError, cbError);
+    if (strcmp(pszName, "--settings") == 0) {
+        pOpt->strSettingsDir = pszValue;
+        return !pOpt->strSettingsDir.empty() || Fail(pszError, cbError, "--settings: give a folder");
+    }
+    return Fail(pszError, cbError, "unknown option %s (see qfftana --help)", pszName);
+}
+
+static BOOL IsKnownOption(const char *pszName)
+{
+    static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
+                                             "--section-offset", "--add", "--set", "--settings"};
+    for (const char *psz : apszOption) {
+        if (strcmp(psz, pszName) == 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+{
+    for (int i = 2; i < argc; i++) {
+        const char *pszArg = argv[i];
+        if (strcmp(pszArg, "--quiet") == 0) {
+            pOpt->bQuiet = TRUE;
+        } else if (strncmp(pszArg, "--", 2) == 0) {
+            if (!IsKnownOption(pszArg))
+                return Fail(pszError, cbError, "unknown option %s (see qfftana --help)", pszArg);
+            if (!TakesAnalysisOptions(pOpt))
+                return Fail(pszError, cbError, "%s takes no option %s", argv[1], pszArg);
+            if (i + 1 >= argc)
+                return Fail(pszError, cbError, "%s needs a value", pszArg);
+            if (!ParseOption(pszArg, argv[i + 1], pOpt, pszError, cbError))
+                return FALSE;
+            i++;
+        } else if (pOpt->strRecording.empty() && pOpt->nCommand != CMD_DEMO) {
+            pOpt->strRecording = pszArg;
+        } else {
+            return Fail(pszError, cbError, "unexpected argument '%s' (see qfftana --help)", pszArg);
+        }
+    }
+    return TRUE;
+}
+
+BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+{
+    *pOpt = HOSTOPTIONS();
+    pOpt->nCommand = CMD_HELP;
+    pOpt->strOutDir = "qfftana-out";
+    pOpt->nPageSeconds = 10;
+    pOpt->nMode = MODE_SETTINGS;
+    pOpt->bAddAll = TRUE;
+    if (argc < 2)
+        return TRUE;
+    if (!ParseCommand(argv[1], pOpt))
+        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo)", argv[1]);
+    if (pOpt->nCommand == CMD_HELP)
+        return TRUE;
+    if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
+        return FALSE;
+    if (pOpt->nCommand != CMD_DEMO && pOpt->strRecording.empty())
+        return Fail(pszError, cbError, "%s needs a %s", argv[1], pOpt->nCommand == CMD_MAKEDEMO ? "file name to write (FILE.edf)" : "recording file");
+    return TRUE;
+}
+
+BOOL CmdWantsPage(const HOSTOPTIONS *pOpt, int nPage)
+{
+    if (pOpt->bAddAll)
+        return TRUE;
+    for (const ADDRANGE &range : pOpt->aAddRanges) {
+        if (nPage >= range.nFirst && nPage <= range.nLast)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+int CmdLastListedPage(const HOSTOPTIONS *pOpt)
+{
+    int nLast = 0;
+    for (const ADDRANGE &range : pOpt->aAddRanges)
+        nLast = range.nLast > nLast ? range.nLast : nLast;
+    return nLast;
+}
+
+void CmdPrintUsage(FILE *pOut)
+{
+    fputs("usage:\n"
+          "  qfftana demo [--out DIR] [analysis options]\n"
+          "      analyse the built-in recording; the report goes to DIR/report.csv\n"
+          "  qfftana analyze RECORDING [--out DIR] [analysis options]\n"
+          "      analyse an EDF, EDF+, BDF or other recording BioSig reads\n"
+          "  qfftana info RECORDING\n"
+          "      show the recording's format, channels, duration and pages\n"
+          "  qfftana make-demo FILE.edf\n"
+          "      write the built-in recording as EDF+\n"
+          "analysis options:\n"
+          "  --channels C3,C4,O1,O2   up to 8 analysis channels by label\n"
+          "  --page-seconds S         page length in whole seconds (10)\n"
+          "  --mode page|section      FFT over the page or one block at the section offset\n"
+          "  --section-offset SECONDS section start within each page (0)\n"
+          "  --add all|none|LIST      pages to ADD: all (default), none, or e.g. 1,3-7\n"
+          "  --set [FILE.]SECTION.KEY=VALUE\n"
+          "                           write a settings key first (FILE QFFTANA or QFFTANAX),\n"
+          "                           e.g. FFTINFO.FFTPoint=2048\n"
+          "  --settings DIR           settings folder (default: a per-user folder)\n"
+          "  --quiet                  no progress and no information texts\n"
+          "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",
+          pOut);
+}

@@ -1,0 +1,83 @@
+/*
+ * cmdline.h - the command line of qfftana.
+ *
+ *   qfftana demo [--out DIR]
+ *   qfftana analyze RECORDING [--out DIR] [--channels C3,C4,...]
+ *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
+ *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
+ *           [--settings DIR] [--quiet]
+ *   qfftana info RECORDING
+ *   qfftana make-demo FILE.edf
+ *
+ * demo takes every option of analyze; info and make-demo take none but
+ * --quiet.
+ */
+#ifndef HOST_CMDLINE_H
+#define HOST_CMDLINE_H
+
+#include <windows.h>
+
+#include <stddef.h>
+#include <stdio.h>
+
+#include <string>
+#include <vector>
+
+enum {
+    CMD_HELP,
+    CMD_DEMO,
+    CMD_ANALYZE,
+    CMD_INFO,
+    CMD_MAKEDEMO,
+};
+
+enum {
+    MODE_SETTINGS = -1,   // as the settings file says
+    MODE_PAGE = 0,
+    MODE_SECTION = 1,
+};
+
+#define HOST_MAXCHANNELS 8
+
+typedef struct tagADDRANGE {
+    int nFirst, nLast;    // 1-based pages, nFirst <= nLast
+} ADDRANGE;
+
+typedef struct tagSETTING {
+    std::string strFile;      // "QFFTANA.INI" or "QFFTANAX.INI"
+    std::string strSection;
+    std::string strKey;
+    std::string strValue;
+} SETTING;
+
+typedef struct tagHOSTOPTIONS {
+    int nCommand;
+    std::string strRecording;           // analyze, info: the file; make-demo: the output
+    std::string strOutDir;              // "qfftana-out" unless given
+    std::vector<std::string> aChannels; // --channels, at most 8
+    int nPageSeconds;                   // 10 unless given
+    int nMode;                          // MODE_*
+    double dSectionOffset;              // seconds into each page
+    BOOL bAddAll;                       // --add all (the default)
+    std::vector<ADDRANGE> aAddRanges;   // --add LIST; empty with bAddAll FALSE: none
+    std::vector<SETTING> aSettings;     // --set, in order
+    std::string strSettingsDir;         // empty: the per-user folder
+    BOOL bQuiet;
+} HOSTOPTIONS;
+
+BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t cbError);
+/* Fills *pOpt from the arguments after the program name. FALSE, with a
+ * one-line reason in pszError, for an unknown command or option, a missing
+ * or malformed value, or an option the command does not take. No
+ * arguments, "help", "-h" and "--help" give CMD_HELP. */
+
+BOOL CmdWantsPage(const HOSTOPTIONS *pOpt, int nPage);
+/* Whether the 1-based page nPage is to be added. */
+
+int CmdLastListedPage(const HOSTOPTIONS *pOpt);
+/* The highest page --add names, 0 when it names none. */
+
+void CmdPrintUsage(FILE *pOut);
+/* The usage text. */
+
+#endif /* HOST_CMDLINE_H */

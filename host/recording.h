@@ -1,0 +1,67 @@
+/*
+ * recording.h - a recording as the host hands it to the analysis window.
+ *
+ * Every channel holds its whole length of samples as signed 16-bit steps at
+ * its own whole-number rate. One step is dUvPerStep microvolts (for a
+ * channel whose unit is not a voltage: one step of that unit); the pair
+ * nCalValue / nCalHeight gives the same value as two integers for the
+ * window's calibration items, nCalHeight being a power of ten from 1000 to
+ * 10^7 chosen so that nCalValue keeps at least five significant digits
+ * where the range allows.
+ *
+ * Labels are the names given to the window and matched against the
+ * settings: the file's label without a signal-type prefix ("EEG Fp1" ->
+ * "Fp1") and without padding dots ("Fc5." -> "Fc5").
+ */
+#ifndef HOST_RECORDING_H
+#define HOST_RECORDING_H
+
+#include <windows.h>
+
+#include <stddef.h>
+
+#include <vector>
+
+#define REC_MAXCHANNELS 64  /* the window takes at most 64 host channels */
+#define REC_LABELSIZE   64  /* channel name buffer of the window */
+#define REC_TEXTSIZE    128
+
+typedef struct tagRECCHANNEL {
+    char szLabel[REC_LABELSIZE];      /* name given to the window */
+    char szFileLabel[REC_LABELSIZE];  /* label as the file has it */
+    char szUnit[16];                  /* physical unit as the file has it */
+    WORD wSignalType;                 /* signal type code (QPRJFILE table) */
+    DWORD nRate;                      /* samples per second */
+    double dUvPerStep;                /* microvolts per 16-bit step, > 0 */
+    DWORD nCalValue;                  /* nCalValue / nCalHeight = dUvPerStep */
+    DWORD nCalHeight;
+    std::vector<short> aSamples;      /* the whole channel */
+} RECCHANNEL;
+
+typedef struct tagRECORDING {
+    char szFormat[32];                /* "EDF+", "BDF", ... or "built-in" */
+    char szName[260];                 /* file name without folder */
+    char szPatientName[REC_TEXTSIZE];
+    char szPatientId[REC_TEXTSIZE];
+    int anStart[6];                   /* year, month, day, hour, minute, second */
+    double dDuration;                 /* seconds */
+    int nSkipped;                     /* channels left out: annotations, unusable */
+    std::vector<RECCHANNEL> aChannels;
+} RECORDING;
+
+DWORD RecBaseRate(const RECORDING *pRec);
+/* The base rate of the recording: the rate most channels share (the higher
+ * one on a tie), 0 without channels. */
+
+DWORD RecWholeSeconds(const RECORDING *pRec);
+/* The duration in whole seconds that every channel covers completely. */
+
+void RecCopyText(char *pszTo, size_t cbTo, const char *pszFrom);
+/* Copies a text into a fixed buffer of cbTo >= 1 bytes, cut to fit and
+ * always terminated. */
+
+int RecFindLabel(const RECORDING *pRec, const char *pszLabel);
+/* Index of the first channel whose label (or label in the file) equals
+ * pszLabel, ignoring ASCII case; -1 when none does. */
+
+#endif /* HOST_RECORDING_H */

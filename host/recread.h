@@ -1,0 +1,21 @@
+/*
+ * recread.h - reading a recording file with BioSig: EDF, EDF+, BDF, BDF+,
+ * GDF, BrainVision and the other formats the library knows.
+ */
+#ifndef HOST_RECREAD_H
+#define HOST_RECREAD_H
+
+#include <stddef.h>
+
+#include "recording.h"
+
+BOOL RecRead(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbError);
+/* Reads the whole file into *pRec (digital samples as 16-bit steps, see
+ * recording.h). Annotation channels are left out, as are channels whose
+ * rate is not a whole number of hertz from 1 to 65535, whose digital range
+ * is empty or whose gain is 0, and every channel beyond the 64th (all
+ * counted in nSkipped). FALSE, with a one-line reason in pszError, when
+ * the file cannot be opened, is no recording the library reads, holds no
+ * usable channel, or ends before the data its header announces. */
+
+#endif /* HOST_RECREAD_H */

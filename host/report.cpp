@@ -1,0 +1,224 @@
+// The CSV report read back and summarised.
+#include "report.h"
+
+#include <math.h>
+#include <string.h>
+
+#include <fstream>
+#include <sstream>
+
+double ReportParseNumber(const char *psz, bool *pbOk)
+{
+    while (*psz == ' ')
+        psz++;
+    double dSign = 1.0;
+    if (*psz == '-' || *psz == '+')
+        dSign = *psz++ == '-' ? -1.0 : 1.0;
+    double d = 0.0, dScale = 0.0;
+    bool bDigit = false;
+    for (; (*psz >= '0' && *psz <= '9') || (*psz == '.' && dScale == 0.0); psz++) {
+        if (*psz == '.') {
+            dScale = 1.0;
+            continue;
+        }
+        bDigit = true;
+        if (dScale == 0.0) {
+            d = d * 10.0 + (*psz - '0');
+        } else {
+            dScale /= 10.0;
+            d += dScale * (*psz - '0');
+        }
+    }
+    while (*psz == ' ')
+        psz++;
+    *pbOk = bDigit && *psz == '\0';
+    return dSign * d;
+}
+
+static std::vector<std::string> SplitLine(const std::string &strLine)
+{
+    std::vector<std::string> aCells;
+    std::string strCell;
+    for (char c : strLine) {
+        if (c == ',') {
+            aCells.push_back(strCell);
+            strCell.clear();
+        } else if (c != '\r') {
+            strCell += c;
+        }
+    }
+    aCells.push_back(strCell);
+    return aCells;
+}
+
+static std::vector<std::string> SplitLines(const std::string &strText)
+{
+    std::vector<std::string> aLines;
+    std::istringstream in(strText);
+    std::string strLine;
+    while (std::getline(in, strLine)) {
+        if (!strLine.empty() && strLine.back() == '\r')
+            strLine.pop_back();
+        aLines.push_back(strLine);
+    }
+    return aLines;
+}
+
+static size_t FindLine(const std::vector<std::string> &aLines, const char *pszStart)
+{
+    for (size_t i = 0; i < aLines.size(); i++) {
+        if (aLines[i].compare(0, strlen(pszStart), pszStart) == 0)
+            return i;
+    }
+    return aLines.size();
+}
+
+static bool Fail(char *pszError, size_t cbError, const char *pszText)
+{
+    snprintf(pszError, cbError, "the report is not as expected: %s", pszText);
+    return false;
+}
+
+// "Band Name,Min Freq(Hz),Max Freq(Hz),CH1(..),..." then one line per band.
+static bool ParsePercentTable(const std::vector<std::string> &aLines, REPORT *pReport, char *pszError, size_t cbError)
+{
+    size_t i = FindLine(aLines, "Contain Band Power(%)");
+    if (i + 1 >= aLines.size())
+        return Fail(pszError, cbError, "no band percentage table");
+    std::vector<std::string> aHeading = SplitLine(aLines[i + 1]);
+    if (aHeading.size() < 3 || aHeading[0] != "Band Name")
+        return Fail(pszError, cbError, "no heading in the band percentage table");
+    for (size_t c = 3; c < aHeading.size(); c++) {
+        REPORTCHANNEL ch;
+        ch.strTitle = aHeading[c];
+        ch.dMeanFreq = ch.dEdgeFreq = NAN;
+        pReport->aChannels.push_back(ch);
+    }
+    for (i += 2; i < aLines.size() && !aLines[i].empty(); i++) {
+        std::vector<std::string> aCells = SplitLine(aLines[i]);
+        if (aCells.size() != aHeading.size())
+            return Fail(pszError, cbError, "a band line has the wrong number of cells");
+        pReport->aBands.push_back(aCells[0]);
+        for (size_t c = 3; c < aCells.size(); c++) {
+            bool bOk = false;
+            double d = ReportParseNumber(aCells[c].c_str(), &bOk);
+            pReport->aChannels[c - 3].adPercent.push_back(bOk ? d : NAN);
+        }
+    }
+    return true;
+}
+
+// Rows "f,v1,v2,...," with a cell for each channel that has a spectrum.
+static bool ParseSpectrum(const std::vector<std::string> &aLines, REPORT *pReport)
+{
+    size_t i = FindLine(aLines, "Average Power Spectrum(^2)");
+    if (i + 1 >= aLines.size())
+        return true;
+    for (i += 2; i < aLines.size() && !aLines[i].empty(); i++) {
+        std::vector<std::string> aCells = SplitLine(aLines[i]);
+        if (!aCells.empty() && aCells.back().empty())
+            aCells.pop_back();
+        // A channel in use without a sum buffer has no cells: the columns
+        // can then not be told apart, and no channel gets a spectrum.
+        if (aCells.size() != pReport->aChannels.size() + 1) {
+            pReport->adFreq.clear();
+            for (REPORTCHANNEL &ch : pReport->aChannels)
+                ch.adSpectrum.clear();
+            return true;
+        }
+        bool bOk = false;
+        pReport->adFreq.push_back(ReportParseNumber(aCells[0].c_str(), &bOk));
+        for (size_t c = 1; c < aCells.size(); c++) {
+            double d = ReportParseNumber(aCells[c].c_str(), &bOk);
+            pReport->aChannels[c - 1].adSpectrum.push_back(bOk ? d : NAN);
+        }
+    }
+    return true;
+}
+
+bool ReportParse(const std::string &strText, REPORT *pReport, char *pszError, size_t cbError)
+{
+    *pReport = REPORT();
+    std::vector<std::string> aLines = SplitLines(strText);
+    size_t iCount = FindLine(aLines, "Average Count,");
+    if (iCount == aLines.size())
+        return Fail(pszError, cbError, "no Average Count line");
+    bool bOk = false;
+    pReport->nAddCount = (int)ReportParseNumber(aLines[iCount].c_str() + strlen("Average Count,"), &bOk);
+    if (!bOk)
+        return Fail(pszError, cbError, "the Average Count is no number");
+    return ParsePercentTable(aLines, pReport, pszError, cbError) && ParseSpectrum(aLines, pReport);
+}
+
+bool ReportRead(const char *pszPath, REPORT *pReport, char *pszError, size_t cbError)
+{
+    std::ifstream in(pszPath, std::ios::binary);
+    if (!in) {
+        snprintf(pszError, cbError, "%s: cannot read the report", pszPath);
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ReportParse(text.str(), pReport, pszError, cbError);
+}
+
+static void ComputeChannel(const std::vector<double> &adFreq, REPORTCHANNEL *pCh, const FREQRANGES *pRanges)
+{
+    double dPower = 0.0, dMoment = 0.0, dEdgeTotal = 0.0;
+    for (size_t i = 0; i < adFreq.size(); i++) {
+        double p = pCh->adSpectrum[i];
+        if (isnan(p))
+            continue;
+        if (adFreq[i] >= pRanges->dMeanMin && adFreq[i] <= pRanges->dMeanMax) {
+            dPower += p;
+            dMoment += p * adFreq[i];
+        }
+        if (adFreq[i] >= pRanges->dEdgeMin && adFreq[i] <= pRanges->dEdgeMax)
+            dEdgeTotal += p;
+    }
+    pCh->dMeanFreq = dPower > 0.0 ? dMoment / dPower : NAN;
+    pCh->dEdgeFreq = NAN;
+    double dSum = 0.0;
+    for (size_t i = 0; i < adFreq.size() && dEdgeTotal > 0.0; i++) {
+        double p = pCh->adSpectrum[i];
+        if (isnan(p) || adFreq[i] < pRanges->dEdgeMin || adFreq[i] > pRanges->dEdgeMax)
+            continue;
+        dSum += p;
+        if (dSum >= dEdgeTotal * pRanges->dEdgePercent / 100.0) {
+            pCh->dEdgeFreq = adFreq[i];
+            break;
+        }
+    }
+}
+
+void ReportComputeFrequencies(REPORT *pReport, const FREQRANGES *pRanges)
+{
+    for (REPORTCHANNEL &ch : pReport->aChannels) {
+        if (ch.adSpectrum.size() == pReport->adFreq.size() && !ch.adSpectrum.empty())
+            ComputeChannel(pReport->adFreq, &ch, pRanges);
+    }
+}
+
+static void PrintValue(FILE *pOut, double d, const char *pszUnit)
+{
+    if (isnan(d))
+        fprintf(pOut, " %9s", "-");
+    else
+        fprintf(pOut, " %8.2f%s", d, pszUnit);
+}
+
+void ReportPrintSummary(const REPORT *pReport, FILE *pOut)
+{
+    fprintf(pOut, "%-14s", "channel");
+    for (const std::string &strBand : pReport->aBands)
+        fprintf(pOut, " %9.9s", strBand.c_str());
+    fprintf(pOut, " %9s %9s\n", "mean Hz", "edge Hz");
+    for (const REPORTCHANNEL &ch : pReport->aChannels) {
+        fprintf(pOut, "%-14.14s", ch.strTitle.c_str());
+        for (double d : ch.adPercent)
+            PrintValue(pOut, d, "%");
+        PrintValue(pOut, ch.dMeanFreq, " ");
+        PrintValue(pOut, ch.dEdgeFreq, " ");
+        fputc('\n', pOut);
+    }
+}

@@ -1,0 +1,39 @@
+// Helpers of the host's tests: temporary folders, running qfftana, files.
+#ifndef TESTS_HOST_HOSTTEST_H
+#define TESTS_HOST_HOSTTEST_H
+
+#include <string>
+
+#include "recording.h"
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    std::string Path(const std::string &strName) const { return m_strPath + "/" + strName; }
+
+private:
+    std::string m_strPath;
+};
+
+typedef struct tagRUNOUTPUT {
+    int nExit;             // exit status, -1 if it did not exit normally
+    std::string strOut;    // standard output
+    std::string strErr;    // standard error
+} RUNOUTPUT;
+
+RUNOUTPUT RunHost(const std::string &strArguments);
+// Runs qfftana with the arguments (shell-quoted by the caller).
+
+std::string SharedRecording(const char *pszName);
+// Path of a recording in the shared data folder, "" when it is not there.
+
+std::string ReadWhole(const std::string &strPath);
+void WriteWhole(const std::string &strPath, const std::string &strBytes);
+
+RECORDING ShortDemo(DWORD nSeconds);
+// The built-in recording cut to its first nSeconds.
+
+#endif // TESTS_HOST_HOSTTEST_H
