@@ -205,21 +205,6 @@ TEST_F(Spectrum, BandPowersSplitTheDisplayRange)
     EXPECT_LT(pData->aBand[3].afBandPercent[0], 1.0f);
 }
 
-TEST_F(Spectrum, BandAboveHalfTheRateIsCutAtTheLastLine)
-{
-    // At 50 Hz with 512 points the beta band (13-30 Hz) and the display
-    // range (0-30 Hz) both end at line 255 (24.9 Hz).
-    WriteSettings({{4, "C3"}}, {{"FFTPoint", "512"}});
-    Recording rec = TwoChannels(50);
-    Start(rec);
-    SendPage(0, Sines(50, 500, {{1000, 20}}, 5.0));
-    SetArea(0);
-    auto pData = Record();
-    EXPECT_EQ(pData->aAnalyCh[0].nDispMaxFreq, 2500u);
-    EXPECT_NEAR(pData->aBand[3].afBandPercent[0], 100.0f, 1.0f);
-    EXPECT_GT(pData->aBand[3].afBandPower[0], 400000.0f);
-}
-
 TEST_F(Spectrum, CoherenceFillsUpperTriangleOfBoundPairs)
 {
     WriteSettings({{4, "C3"}, {4, "C4"}, {4, "Cz"}}, {}, true);

@@ -123,14 +123,6 @@ TEST_F(Children, ButtonsFollowTheAnalysisState)
     PeekRecord(hWnd, [](const FFTVIEWDATA &d) { EXPECT_EQ(d.wMonitor, 0); });
 }
 
-TEST_F(Children, AddButtonNamesTheKeyOnlyWhenItWorks)
-{
-    WriteFile(FileIn("QFFTANA.INI"), "[FFTINFO]\r\nADDKeySw=0\r\n");
-    CreateAndInitialise();
-    m_host->Send(QPM_REFRESHSTATE, 0, 0);
-    EXPECT_EQ(TextOf(GetDlgItem(m_host->Plugin(), 1021)), "ADD");
-}
-
 TEST_F(Children, SetupChangeStartsTheUpdateTimerOnce)
 {
     CreateAndInitialise();
