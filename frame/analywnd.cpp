@@ -4,6 +4,7 @@
 #include "frame/analywnd.h"
 
 #include "engine/engine.h"
+#include "export/csvsave.h"
 #include "frame/layout.h"
 #include "frame/module.h"
 #include "frame/notify.h"
@@ -12,6 +13,7 @@
 static LRESULT AnalyWnd_Create(HWND hWnd, WPARAM wParam, LPARAM lParam)
 {
     HGLOBAL hData = FFTViewDataCreate(hWnd);
+    CsvSaveInit();
     SetWindowLongPtrA(hWnd, FVW_DATA, (LONG_PTR)hData);
     SetWindowLongPtrA(hWnd, FVW_FONT, (LONG_PTR)SendMessageA(hWnd, WM_GETFONT, 0, 0));
     DefWindowProcA(hWnd, WM_CREATE, wParam, lParam);

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "engine/engine.h"
+#include "fftgrph/fftgraph.h"
 #include "frame/files.h"
 #include "frame/layout.h"
 #include "frame/notify.h"
@@ -154,7 +155,7 @@ void AnalyWnd_StopAnaly(HWND hWnd, FFTVIEWDATA *pData)
         if (j < pData->wAnalyCh) {
             HWND hGraph = GetDlgItem(hWnd, IDC_GRAPH_FIRST + j);
             if (hGraph != NULL)
-                SendMessageA(hGraph, FGM_REDRAW, FGM_REDRAW_CLEAR, 0);
+                SendMessageA(hGraph, FGM_REDRAW, FG_REDRAW_CLEAR, 0);
         }
         pData->aAnalyCh[j].nHostCh = -1;
     }

@@ -1,27 +1,20 @@
-// Children of the analysis window, their layout, the command buttons.
+// Layout of the analysis window's children and its frame.
 #include "frame/layout.h"
 
-void CreateAnalyChildren(HWND, FFTVIEWDATA *)
-{
-    // Creates the setup panel, graphs, bar graphs and controls.
-}
+#include "custom/qcustom.h"
 
 void LayoutChildren(HWND, FFTVIEWDATA *, int, int)
 {
     // Places the status line, the graphs, the setup panel and the buttons.
 }
 
-void UpdateButtons(HWND, FFTVIEWDATA *)
+// Style bits 0 and 1 ask for a frame; bit 1 chooses its kind and bits 8 to
+// 11 its shade. Drawing it is also what ties the custom-control library,
+// whose classes the status line and buttons are made of, to the plug-in.
+void PaintAnalyFrame(HWND hWnd, HDC hdc)
 {
-    // Enables and checks the command buttons for the analysis state.
-}
-
-void PaintAnalyFrame(HWND, HDC)
-{
-    // Draws the frame through the custom-control library when styled so.
-}
-
-void AnalyCommand(HWND, FFTVIEWDATA *, int, int, HWND)
-{
-    // Dispatches the commands of the buttons, graphs and setup panel.
+    LONG lStyle = GetWindowLongA(hWnd, GWL_STYLE);
+    if ((lStyle & 3) == 0)
+        return;
+    CcDrawFrame(hWnd, hdc, (int)(lStyle & 2), (int)((lStyle >> 8) & 15));
 }

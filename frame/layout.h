@@ -29,14 +29,19 @@
 #define UPDATE_DELAY_MS     250
 
 void CreateAnalyChildren(HWND hWnd, FFTVIEWDATA *pData);
-/* Creates the setup panel, the eight spectrum graphs and bar graphs and the
-   status and command controls; a child that cannot be created is skipped. */
+/* Creates the eight spectrum graphs and bar graphs, in pairs, and then the
+   status and command controls, each with its font and set-up messages; a
+   child that cannot be created, or exists already, is skipped. */
 
 void LayoutChildren(HWND hWnd, FFTVIEWDATA *pData, int nWidth, int nHeight);
 /* Places the children for a client area of nWidth x nHeight pixels. */
 
 void UpdateButtons(HWND hWnd, FFTVIEWDATA *pData);
 /* Enables, checks and labels the command buttons for the current state. */
+
+void StartUpdateTimer(HWND hWnd, FFTVIEWDATA *pData);
+/* Starts the one-shot update timer (IDT_UPDATE, UPDATE_DELAY_MS) unless it
+   runs already; its id is kept in idUpdateTimer until it fires. */
 
 void PaintAnalyFrame(HWND hWnd, HDC hdc);
 /* Draws the window's frame when its style asks for one. */

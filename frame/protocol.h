@@ -19,6 +19,7 @@
 #define QPM_SETPATH        (WM_USER + 102) /* wParam 0 settings folder, 1 host path, 2 application folder */
 #define QPM_REFRESHSTATE   (WM_USER + 103)
 #define QPM_STARTANALY     (WM_USER + 107)
+#define QPM_ATTACHDATA     (WM_USER + 105) /* to a view: lParam the record's memory handle */
 #define QPM_STOPANALY      (WM_USER + 108)
 #define QPM_SETVALUE       (WM_USER + 112) /* numeric item: LOWORD(wParam) item, HIWORD index, lParam value */
 #define QPM_GETVALUE       (WM_USER + 113) /* returns the value, 0 for unreadable items */
@@ -53,6 +54,7 @@
 #define QPN_REQ_211        211
 #define QPN_REQ_215        215
 #define QPN_REQ_216        216
+#define QPN_SETUPCHANGED   21  /* from the setup panel: settings changed */
 #define QPN_DELAYEDUPDATE  511
 #define QPN_INFOTEXT       541
 #define QPN_ERRORTEXT      542
@@ -96,10 +98,5 @@
 
 /* Host mode (item 3) in which electrode-unit data cannot be analysed. */
 #define QP_HOSTMODE_ELECTRODE 2
-
-/* Message the analysis window sends a spectrum graph when analysis stops. */
-#define FGM_REDRAW         (WM_USER + 104)
-#define FGM_SETADDMODE     (WM_USER + 106)
-#define FGM_REDRAW_CLEAR   10
 
 #endif /* QFFTANA_PROTOCOL_H */

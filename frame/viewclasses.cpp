@@ -1,6 +1,7 @@
 // Window classes of the result views and of the spectrum graph. The classes
 // are registered at load with their final styles; the views' window
 // procedures are completed with the views themselves.
+#include "fftgrph/fftgraph.h"
 #include "frame/module.h"
 
 // Style of every view class: redrawn on resize, double clicks, own DC.
@@ -41,7 +42,7 @@ static ATOM RegisterViewClass(HINSTANCE hInstance, const char *pszClass, WNDPROC
 
 void RegisterGraphClass(void)
 {
-    // The spectrum library registers QFFTGFRAPHCLASS here (its ordinal 49).
+    FgRegisterGraphClass();
 }
 
 ATOM RegisterChTableClass(HINSTANCE hInstance)

@@ -22,6 +22,15 @@ void DriveOnNextDialog(DRIVEDIALOGPROC pfnAnswer, void *pUser);
 /* The next modal dialog is handed to pfnAnswer once initialised; the answer
    ends it (for example by clicking one of its buttons). */
 
+void DriveOnNextFileDialog(const char *pszPath);
+/* The next save or open dialog is answered with pszPath, or cancelled when
+   pszPath is NULL. */
+
+BOOL DriveLastFileDialog(char *pszInitialDir, char *pszInitialFile, DWORD *pdwFlags);
+/* What the last file dialog was opened with: its initial folder and file
+   (MAX_PATH bytes each) and its flags. FALSE when none was opened since the
+   last DriveClearLogs. */
+
 int DriveBeepCount(void);
 /* MessageBeep calls since the last DriveClearLogs. */
 

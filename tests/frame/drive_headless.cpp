@@ -20,6 +20,25 @@ void DriveOnNextDialog(DRIVEDIALOGPROC pfnAnswer, void *pUser)
     AutoQueueModalHandler(pfnAnswer, pUser);
 }
 
+void DriveOnNextFileDialog(const char *pszPath)
+{
+    if (pszPath != NULL)
+        AutoQueueFileDialogPath(pszPath);
+    else
+        AutoQueueFileDialogCancel();
+}
+
+BOOL DriveLastFileDialog(char *pszInitialDir, char *pszInitialFile, DWORD *pdwFlags)
+{
+    AUTOFILEDLGCALL call;
+    if (!AutoGetFileDialogCall(AutoGetFileDialogCount() - 1, &call))
+        return FALSE;
+    strcpy(pszInitialDir, call.szInitialDir);
+    strcpy(pszInitialFile, call.szInitialFile);
+    *pdwFlags = call.dwFlags;
+    return TRUE;
+}
+
 int DriveBeepCount(void)
 {
     return AutoGetBeepCount();

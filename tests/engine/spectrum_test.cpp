@@ -1,0 +1,242 @@
+// Section and page FFT through the host messages: range, offsets at other
+// rates, block counts, outcome texts, band results and coherence.
+#include "analysis.h"
+
+#include <string.h>
+
+#include "frame/protocol.h"
+
+typedef AnalysisTest Spectrum;
+
+
+static Recording TwoChannels(DWORD nRate = 500)
+{
+    Recording rec;
+    rec.nBaseRate = (LONG)nRate;
+    rec.aChannels = {{"C3", nRate}, {"C4", nRate}};
+    return rec;
+}
+
+TEST_F(Spectrum, SectionMustEndInsideThePage)
+{
+    WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{1000, 10}}));
+    m_host->ClearLog();
+    SetAreaOffset(3975);
+    EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_SECTIONDONE));
+    EXPECT_EQ(Record()->wFFTDone, 1);
+    EXPECT_EQ(GraphData(0).size(), 512u);
+
+    m_host->ClearLog();
+    SetAreaOffset(3976);
+    static const HOSTMSG s_seqRangeOver[] = {SENT_NOTIFY(QPN_ERRORTEXT), SEQ_END};
+    ok_sequence(*m_host, s_seqRangeOver, "offset 3976");
+    EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_RANGEOVER));
+    EXPECT_EQ(Record()->wFFTDone, 0);
+    EXPECT_EQ(SendMessageA(Child(1050), FGM_GETREDRAW, 0, 0), FG_REDRAW_NODATA);
+}
+
+TEST_F(Spectrum, HugeOffsetIsRejectedNotWrapped)
+{
+    WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{1000, 10}}));
+    SetAreaOffset(0xFFFFFF00u);
+    EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_RANGEOVER));
+}
+
+TEST_F(Spectrum, SectionIsTheBlockAtTheOffsetWithItsPositionAndTimes)
+{
+    WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});
+    Recording rec = TwoChannels();
+    rec.anStartTime[0] = 23;
+    rec.anStartTime[1] = 59;
+    rec.anStartTime[2] = 58;
+    Start(rec);
+    std::vector<short> page = Sines(500, 5000, {{800, 7}, {300, 21}}, 40.0);
+    SendPage(0, page);
+    m_host->Send(QPM_SETAREA, 0, 0); // page start only: the section runs at the stored offset
+    SetArea(5000);
+    SetAreaOffset(1234);
+    EXPECT_EQ(GraphData(0), BlockSpectrum(10, 500, page.data() + 1234, 1000));
+    auto pData = Record();
+    EXPECT_EQ(pData->aAnalyCh[0].nLines, 512u);
+    EXPECT_EQ(pData->nSectStart, 6234u);
+    EXPECT_EQ(pData->nSectEnd, 7258u);
+    // 23:59:58 + 12.468 s passes midnight; + 14.516 s
+    const WORD awStart[4] = {0, 0, 10, 4}, awEnd[4] = {0, 0, 12, 5};
+    EXPECT_EQ(memcmp(pData->awSectStartTime, awStart, sizeof(awStart)), 0);
+    EXPECT_EQ(memcmp(pData->awSectEndTime, awEnd, sizeof(awEnd)), 0);
+    // The graph got the calibration pair and the frequency parameters.
+    EXPECT_EQ(GraphProp(0, FG_PROP_CALVALUE), 50);
+    EXPECT_EQ(GraphProp(0, FG_PROP_CALHEIGHT), 100);
+    EXPECT_EQ(GraphProp(0, FG_PROP_AMPSCALE), 10) << "calibrated power shows at scale 10";
+    EXPECT_GT(GraphValue(0, FG_VALUE_MEAN), 7.0f);
+    EXPECT_LT(GraphValue(0, FG_VALUE_MEAN), 21.0f);
+}
+
+TEST_F(Spectrum, ChannelAtTwiceTheRateTakesItsOwnOffset)
+{
+    WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTAreaSw", "1"}});
+    Recording rec = TwoChannels();
+    rec.aChannels[1].nRate = 1000;
+    Start(rec);
+    std::vector<short> base = Sines(500, 5000, {{500, 9}}, 20.0, 3);
+    std::vector<short> fast = Sines(1000, 10000, {{700, 17}}, 20.0, 4);
+    SendPage(0, base);
+    SendPage(1, fast);
+    SetAreaOffset(1500);
+    EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_RATEDIFFERS));
+    EXPECT_EQ(GraphData(0), BlockSpectrum(10, 500, base.data() + 1500, 1000));
+    EXPECT_EQ(GraphData(1), BlockSpectrum(10, 1000, fast.data() + 3000, 1000));
+}
+
+TEST_F(Spectrum, ChannelAtFourTimesTheRateIsCopiedWhole)
+{
+    // Its page is larger than the base-rate work buffer a section starts
+    // from; its block near the end must still be read from its own page.
+    WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTAreaSw", "1"}});
+    Recording rec = TwoChannels();
+    rec.aChannels[1].nRate = 2000;
+    Start(rec);
+    std::vector<short> fast = Sines(2000, 20000, {{700, 40}}, 20.0, 5);
+    SendPage(0, Sines(500, 5000, {{500, 9}}));
+    SendPage(1, fast);
+    SetAreaOffset(3900);
+    EXPECT_EQ(GraphData(1), BlockSpectrum(10, 2000, fast.data() + 15600, 1000));
+}
+
+TEST_F(Spectrum, SectionWithoutUsableChannelStillReports)
+{
+    WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});
+    Start(TwoChannels());
+    SetAreaOffset(0); // no page delivered
+    EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_SECTIONDONE));
+    EXPECT_EQ(Record()->wFFTDone, 0);
+}
+
+struct BlockCase {
+    DWORD nRate, nPoints, nBlocks;
+};
+
+class PageBlocks : public AnalysisTest, public ::testing::WithParamInterface<BlockCase> {};
+
+TEST_P(PageBlocks, CountsEveryPieceFeedsHalfBlocks)
+{
+    const BlockCase &c = GetParam();
+    WriteSettings({{4, "C3"}}, {{"FFTPoint", std::to_string(c.nPoints)}});
+    Recording rec = TwoChannels(c.nRate);
+    Start(rec);
+    std::vector<short> page = Sines((int)c.nRate, (int)c.nRate * 10, {{1000, 10}}, 50.0);
+    SendPage(0, page);
+    m_host->ClearLog();
+    SetArea(0);
+    EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_PAGEDONE));
+    EXPECT_EQ(Record()->aAnalyCh[0].wBlockCount, c.nBlocks);
+    EXPECT_EQ(SendMessageA(Child(1050), FGM_GETREDRAW, 0, 0), FG_REDRAW_PAGE);
+}
+
+INSTANTIATE_TEST_SUITE_P(Spectrum, PageBlocks,
+                         ::testing::Values(BlockCase{500, 1024, 5}, BlockCase{840, 4096, 3}));
+
+TEST_F(Spectrum, PageSpectrumIsTheMeanOfWholeBlocks)
+{
+    // 8400 samples in blocks of 4000: the last 400 are counted, not fed.
+    WriteSettings({{4, "C3"}}, {{"FFTPoint", "4096"}});
+    Start(TwoChannels(840));
+    std::vector<short> page = Sines(840, 8400, {{1000, 10}}, 50.0);
+    SendPage(0, page);
+    SetArea(0);
+    std::vector<LONG> a = BlockSpectrum(12, 840, page.data(), 4000);
+    std::vector<LONG> b = BlockSpectrum(12, 840, page.data() + 4000, 4000);
+    std::vector<LONG> shown = GraphData(0);
+    ASSERT_EQ(shown.size(), a.size());
+    for (size_t i = 0; i < shown.size(); i++)
+        EXPECT_NEAR(shown[i], (a[i] + b[i]) / 2.0, 1.0) << "line " << i;
+}
+
+TEST_F(Spectrum, ShorterPageOfAnotherChannelIsNotReadPastItsEnd)
+{
+    // Blocks are cut at the first channel's offsets; the slower channel has
+    // only the first two of its blocks in its page and is fed only those.
+    WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTPoint", "256"}});
+    Recording rec = TwoChannels();
+    rec.aChannels[1].nRate = 100;
+    Start(rec);
+    std::vector<short> slow = Sines(100, 1000, {{600, 5}}, 10.0, 8);
+    SendPage(0, Sines(500, 5000, {{600, 20}}, 10.0, 7));
+    SendPage(1, slow);
+    SetArea(0);
+    std::vector<LONG> a = BlockSpectrum(8, 100, slow.data(), 250);
+    std::vector<LONG> b = BlockSpectrum(8, 100, slow.data() + 250, 250);
+    std::vector<LONG> c = BlockSpectrum(8, 100, slow.data() + 500, 250);
+    std::vector<LONG> d = BlockSpectrum(8, 100, slow.data() + 750, 250);
+    std::vector<LONG> shown = GraphData(1);
+    ASSERT_EQ(shown.size(), a.size());
+    for (size_t i = 0; i < shown.size(); i++)
+        EXPECT_NEAR(shown[i], (a[i] + b[i] + c[i] + d[i]) / 4.0, 2.0) << "line " << i;
+    EXPECT_EQ(Record()->aAnalyCh[0].wBlockCount, 20);
+}
+
+TEST_F(Spectrum, PageWithMissingOrRejectedChannelSendsNoText)
+{
+    WriteSettings({{4, "C3"}, {4, "C4"}});
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{1000, 10}}));
+    m_host->ClearLog();
+    SetArea(0); // C4 has no page
+    static const HOSTMSG s_seqNone[] = {SEQ_END};
+    ok_sequence(*m_host, s_seqNone, "incomplete page");
+    EXPECT_EQ(Record()->wFFTDone, 1) << "C3 was analysed";
+}
+
+TEST_F(Spectrum, BandPowersSplitTheDisplayRange)
+{
+    WriteSettings({{4, "C3"}});
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{1000, 6}, {1000, 10}}, 5.0));
+    SetArea(0);
+    auto pData = Record();
+    float fTheta = pData->aBand[1].afBandPercent[0], fAlpha = pData->aBand[2].afBandPercent[0];
+    EXPECT_NEAR(fTheta, 50.0f, 1.0f);
+    EXPECT_NEAR(fAlpha, 50.0f, 1.0f);
+    EXPECT_NEAR(pData->aBand[1].afBandPower[0], 500000.0f, 5000.0f);
+    EXPECT_LT(pData->aBand[3].afBandPercent[0], 1.0f);
+}
+
+TEST_F(Spectrum, CoherenceFillsUpperTriangleOfBoundPairs)
+{
+    WriteSettings({{4, "C3"}, {4, "C4"}, {4, "Cz"}}, {}, true);
+    Recording rec = TwoChannels();
+    Start(rec);
+    std::vector<short> common = Sines(500, 5000, {{1000, 10}}, 30.0, 11);
+    SendPage(0, common);
+    SendPage(1, common);
+    SetArea(0);
+    auto pData = Record();
+    EXPECT_EQ(pData->awCohLines[0][1], 1);
+    EXPECT_NEAR(pData->afCohValue[0][0][1], 1.0f, 0.01f);
+    EXPECT_NEAR(pData->afCohValue[1 + 2][0][1], 1.0f, 0.01f) << "alpha band";
+    EXPECT_EQ(pData->afCohValue[0][1][0], 0.0f) << "lower triangle stays empty";
+    EXPECT_EQ(pData->awCohLines[0][2], 0) << "Cz is not bound";
+}
+
+TEST_F(Spectrum, CoherenceSwitchedOffLeavesEarlierValues)
+{
+    WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTAreaSw", "1"}}, true);
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{1000, 10}}, 30.0, 12));
+    SendPage(1, Sines(500, 5000, {{1000, 10}}, 30.0, 13));
+    SetAreaOffset(100);
+    auto pBefore = Record();
+    ASSERT_GT(pBefore->afCohValue[0][0][1], 0.0f);
+    ASSERT_NE(pBefore->awCohLines[0][1], 0);
+    // The host names the settings folder again, now with coherence off.
+    WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTAreaSw", "1"}}, false);
+    m_host->Send(QPM_SETPATH, 0, (LPARAM)SettingsDir().c_str());
+    SetAreaOffset(2000);
+    auto pAfter = Record();
+    EXPECT_EQ(memcmp(pAfter->afCohValue, pBefore->afCohValue, sizeof(pBefore->afCohValue)), 0);
+    EXPECT_EQ(memcmp(pAfter->awCohLines, pBefore->awCohLines, sizeof(pBefore->awCohLines)), 0);
+}
