@@ -21,6 +21,17 @@ void CcUnlockRecord(HWND hwnd, HGLOBAL hRecord);
 /* Unlocks hRecord unless the window went away while it was locked (an
  * owner may destroy a control while it notifies). */
 
+typedef LRESULT (*CCDISPATCHPROC)(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LPARAM lParam);
+typedef LRESULT (*CCCREATEPROC)(HWND hwnd);
+LRESULT CcRecordWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, CCCREATEPROC pfnCreate,
+                           CCDISPATCHPROC pfnDispatch);
+/* The window procedure every control shares: WM_CREATE goes to pfnCreate,
+ * WM_NCDESTROY frees the record, any other message is dispatched with the
+ * record locked for exactly that message (default processing without a
+ * record). */
+BOOL CcRegisterClass(HINSTANCE hInstance, LPCSTR pszClass, WNDPROC pfnProc);
+/* Registers a control class as a global class of hInstance. */
+
 BOOL CcRegisterStatic(HINSTANCE hInstance);
 BOOL CcRegisterTextButton(HINSTANCE hInstance);
 /* Register the class as a global class of hInstance; FALSE when it fails

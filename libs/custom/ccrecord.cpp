@@ -28,3 +28,37 @@ void CcUnlockRecord(HWND hwnd, HGLOBAL hRecord)
     if (IsWindow(hwnd) && CcRecordHandle(hwnd) == hRecord)
         GlobalUnlock(hRecord);
 }
+
+LRESULT CcRecordWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, CCCREATEPROC pfnCreate,
+                           CCDISPATCHPROC pfnDispatch)
+{
+    switch (uMsg) {
+    case WM_CREATE:
+        return pfnCreate(hwnd);
+    case WM_NCDESTROY:
+        CcDestroyRecord(hwnd);
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    default:
+        break;
+    }
+    HGLOBAL hRecord = CcRecordHandle(hwnd);
+    void *pRecord = hRecord ? GlobalLock(hRecord) : NULL;
+    if (pRecord == NULL)
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    LRESULT lResult = pfnDispatch(hwnd, pRecord, uMsg, wParam, lParam);
+    CcUnlockRecord(hwnd, hRecord);
+    return lResult;
+}
+
+BOOL CcRegisterClass(HINSTANCE hInstance, LPCSTR pszClass, WNDPROC pfnProc)
+{
+    WNDCLASSA wc = {};
+    wc.style = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = pfnProc;
+    wc.cbWndExtra = CC_EXTRA_BYTES;
+    wc.hInstance = hInstance;
+    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+    wc.lpszClassName = pszClass;
+    return RegisterClassA(&wc) != 0;
+}

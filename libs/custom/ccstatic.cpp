@@ -46,8 +46,9 @@ LRESULT STATIC_SetText(HWND hwnd, LPCSTR pszText)
     return lResult;
 }
 
-LRESULT STATIC_Dispatch(HWND hwnd, CCSTATICDATA *p, UINT uMsg, WPARAM wParam, LPARAM lParam)
+LRESULT STATIC_Dispatch(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
+    CCSTATICDATA *p = (CCSTATICDATA *)pRecord;
     switch (uMsg) {
     case CSM_SETTEXTCOLOR:
         return STATIC_SetTextColor(hwnd, p, wParam, COLORREF(lParam));
@@ -66,35 +67,12 @@ LRESULT STATIC_Dispatch(HWND hwnd, CCSTATICDATA *p, UINT uMsg, WPARAM wParam, LP
 
 LRESULT CALLBACK STATIC_WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    switch (uMsg) {
-    case WM_CREATE:
-        return STATIC_Create(hwnd);
-    case WM_NCDESTROY:
-        CcDestroyRecord(hwnd);
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
-    default:
-        break;
-    }
-    HGLOBAL hRecord = CcRecordHandle(hwnd);
-    CCSTATICDATA *p = hRecord ? (CCSTATICDATA *)GlobalLock(hRecord) : NULL;
-    if (p == NULL)
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
-    LRESULT lResult = STATIC_Dispatch(hwnd, p, uMsg, wParam, lParam);
-    CcUnlockRecord(hwnd, hRecord);
-    return lResult;
+    return CcRecordWindowProc(hwnd, uMsg, wParam, lParam, STATIC_Create, STATIC_Dispatch);
 }
 
 }  // namespace
 
 BOOL CcRegisterStatic(HINSTANCE hInstance)
 {
-    WNDCLASSA wc = {};
-    wc.style = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = STATIC_WindowProc;
-    wc.cbWndExtra = CC_EXTRA_BYTES;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    wc.lpszClassName = CC_STATIC_CLASS;
-    return RegisterClassA(&wc) != 0;
+    return CcRegisterClass(hInstance, CC_STATIC_CLASS, STATIC_WindowProc);
 }

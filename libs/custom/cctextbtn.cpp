@@ -101,8 +101,9 @@ LRESULT TEXTBTN_SetText(HWND hwnd, LPCSTR pszText)
     return lResult;
 }
 
-LRESULT TEXTBTN_Dispatch(HWND hwnd, CCTEXTBTNDATA *p, UINT uMsg, WPARAM wParam, LPARAM lParam)
+LRESULT TEXTBTN_Dispatch(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
+    CCTEXTBTNDATA *p = (CCTEXTBTNDATA *)pRecord;
     switch (uMsg) {
     case CBM_SETCOLOR:
         return TEXTBTN_SetColor(hwnd, p, wParam, COLORREF(lParam));
@@ -134,35 +135,12 @@ LRESULT TEXTBTN_Dispatch(HWND hwnd, CCTEXTBTNDATA *p, UINT uMsg, WPARAM wParam, 
 
 LRESULT CALLBACK TEXTBTN_WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    switch (uMsg) {
-    case WM_CREATE:
-        return TEXTBTN_Create(hwnd);
-    case WM_NCDESTROY:
-        CcDestroyRecord(hwnd);
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
-    default:
-        break;
-    }
-    HGLOBAL hRecord = CcRecordHandle(hwnd);
-    CCTEXTBTNDATA *p = hRecord ? (CCTEXTBTNDATA *)GlobalLock(hRecord) : NULL;
-    if (p == NULL)
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
-    LRESULT lResult = TEXTBTN_Dispatch(hwnd, p, uMsg, wParam, lParam);
-    CcUnlockRecord(hwnd, hRecord);
-    return lResult;
+    return CcRecordWindowProc(hwnd, uMsg, wParam, lParam, TEXTBTN_Create, TEXTBTN_Dispatch);
 }
 
 }  // namespace
 
 BOOL CcRegisterTextButton(HINSTANCE hInstance)
 {
-    WNDCLASSA wc = {};
-    wc.style = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = TEXTBTN_WindowProc;
-    wc.cbWndExtra = CC_EXTRA_BYTES;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    wc.lpszClassName = CC_TEXTBTN_CLASS;
-    return RegisterClassA(&wc) != 0;
+    return CcRegisterClass(hInstance, CC_TEXTBTN_CLASS, TEXTBTN_WindowProc);
 }
