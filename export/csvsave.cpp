@@ -18,9 +18,8 @@
 #define LINE_BYTES 128
 #define SECTION4_LINES_PER_ENTRY 32
 #define TXOUT_SECTIONS 0x0001
-// Spectrum cells are eight wide, as the report's spectrum lines have always
-// been laid out ("0.50,   12.34,    5.67,").
-#define SPECTRUM_CELL_WIDTH 8
+// Spectrum cells are "%7.2f": seven wide ("0.50,  12.34,   5.67,").
+#define SPECTRUM_CELL_WIDTH 7
 
 // The module's save dialog and its buffers.
 static OPENFILENAMEA s_ofn;

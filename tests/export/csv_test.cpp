@@ -160,9 +160,9 @@ TEST_F(CsvReport, WorkedExampleFirstSectionByteForByte)
     EXPECT_EQ(Section(sText, "Average Power Spectrum(^2)"),
               "Average Power Spectrum(^2)\r\n"
               "Frequency(Hz),CH1(C3),CH2(C4)\r\n"
-              "0.00,    0.00,    0.00,\r\n"
-              "0.50,   12.34,    5.67,\r\n"
-              "1.00,    0.00,    0.00,\r\n");
+              "0.00,   0.00,   0.00,\r\n"
+              "0.50,  12.34,   5.67,\r\n"
+              "1.00,   0.00,   0.00,\r\n");
     EXPECT_EQ(strcmp(m_pData->szCSVFile, (m_folder / "report.csv").string().c_str()), 0);
 }
 
@@ -223,7 +223,7 @@ TEST_F(CsvReport, CellsSayErrorOrZeroOrScaledPower)
     d.nAddCount = 1;
     ASSERT_EQ(Save(&sText), CSV_SAVED);
     EXPECT_NE(sText.find("theta,4.00,8.00,    0.00,ERR\r\n"), std::string::npos);
-    EXPECT_NE(sText.find("0.50,    0.00,    5.67,\r\n"), std::string::npos);
+    EXPECT_NE(sText.find("0.50,   0.00,   5.67,\r\n"), std::string::npos);
 }
 
 TEST_F(CsvReport, ChannelsOutOfUseOrWithoutSums)
@@ -233,7 +233,7 @@ TEST_F(CsvReport, ChannelsOutOfUseOrWithoutSums)
     d.aAnalyCh[1].hAddSumBuf = NULL;
     std::string sText;
     ASSERT_EQ(Save(&sText), CSV_SAVED);
-    EXPECT_NE(sText.find("Frequency(Hz),CH1(C3),CH2(C4)\r\n0.00,    0.00,\r\n0.50,   12.34,\r\n"),
+    EXPECT_NE(sText.find("Frequency(Hz),CH1(C3),CH2(C4)\r\n0.00,   0.00,\r\n0.50,  12.34,\r\n"),
               std::string::npos) << "a channel without sums keeps only its heading";
 
     d.aAnalyCh[0].nHostCh = -1;
@@ -250,7 +250,7 @@ TEST_F(CsvReport, RowsAboveTheChannelsRangeAreBlank)
     m_pData->aAnalyCh[1].nDispMaxFreq = 50;
     std::string sText;
     ASSERT_EQ(Save(&sText), CSV_SAVED);
-    EXPECT_NE(sText.find("0.50,   12.34,    5.67,\r\n1.00,    0.00, ,\r\n"), std::string::npos);
+    EXPECT_NE(sText.find("0.50,  12.34,   5.67,\r\n1.00,   0.00, ,\r\n"), std::string::npos);
 }
 
 TEST_F(CsvReport, DateWithoutHostValues)
