@@ -18,6 +18,8 @@
 
 #include <windows.h>
 
+#include <stddef.h>
+
 /* Table sizes the record sets. */
 #define FV_HOSTCH       64    /* host channels */
 #define FV_ANALYCH      8     /* analysis channels */
@@ -29,6 +31,7 @@
 #define FV_MESSAGE      128   /* outcome text */
 #define FV_NAME         64    /* channel names and analysis channel labels */
 #define FV_SHORTNAME    32    /* band labels and second channel names */
+#define FV_ANALYWORK    1840  /* bytes of the analysis channels' work area */
 
 /* Window extra bytes of the analysis window. On the 32-bit build the slots
    are long 0, long 4, long 8 and word 12 of 20 bytes; where handles are wider
@@ -237,11 +240,68 @@ typedef struct tagFFTVIEWDATA {
     FREQBAND     aBand[FV_BANDS];
     HOSTCHANNEL  aHostCh[FV_HOSTCH];
     ANALYCHANNEL aAnalyCh[FV_ANALYCH];
+
+    /* work area of the analysis channels, reserved: zero and unused today,
+       it brings the block to its fixed size of 401,320 bytes on the 32-bit
+       build without moving any field above */
+    BYTE    abAnalyWork[FV_ANALYWORK];
 } FFTVIEWDATA;
 
-/* The record with exactly these fields in this order, on the 32-bit build. */
-static_assert(sizeof(void *) != 4 || sizeof(FFTVIEWDATA) == 399480,
-              "FFTVIEWDATA layout changed");
+/* The 32-bit layout: offsets of a few fields of each record and each group
+   of FFTVIEWDATA, and the sizes. A field added, removed, moved or widened
+   breaks the build. */
+#define FV_AT(type, field, offset) \
+    static_assert(sizeof(void *) != 4 || offsetof(type, field) == (offset), \
+                  #type "." #field " moved")
+FV_AT(FREQBAND, nMinFreq, 8);
+FV_AT(FREQBAND, afBandPower, 16);
+FV_AT(FREQBAND, szLabel, 112);
+FV_AT(HOSTCHANNEL, nChRate, 4);
+FV_AT(HOSTCHANNEL, hData, 28);
+FV_AT(HOSTCHANNEL, szChName2, 100);
+FV_AT(ANALYCHANNEL, wBlockCount, 8);
+FV_AT(ANALYCHANNEL, nSignal, 12);
+FV_AT(ANALYCHANNEL, nHostCh, 80);
+FV_AT(ANALYCHANNEL, fAddTotal, 140);
+FV_AT(ANALYCHANNEL, szChName2, 216);
+FV_AT(FFTADDENTRY, awStartTime, 8);
+FV_AT(FFTADDENTRY, afTotalPower, 24);
+FV_AT(FFTADDENTRY, aafBandPower, 120);
+/* 1. identity and links, settings, library objects, coherence results */
+FV_AT(FFTVIEWDATA, wNotifyId, 16);
+FV_AT(FFTVIEWDATA, hEegFilter, 48);
+FV_AT(FFTVIEWDATA, nAddCount, 80);
+FV_AT(FFTVIEWDATA, hCohWnd, 144);
+FV_AT(FFTVIEWDATA, afCohValue, 276);
+/* 2. host acquisition items */
+FV_AT(FFTVIEWDATA, wHostItem10, 2580);
+FV_AT(FFTVIEWDATA, nPageTime, 2584);
+FV_AT(FFTVIEWDATA, nBaseRate, 2668);
+FV_AT(FFTVIEWDATA, anHostItem24, 2708);
+/* 3. add log */
+FV_AT(FFTVIEWDATA, aAddLog, 2720);
+/* 4. host texts */
+FV_AT(FFTVIEWDATA, szHostText11, 378720);
+FV_AT(FFTVIEWDATA, szHostText310, 384700);
+/* 5. settings and window state continued */
+FV_AT(FFTVIEWDATA, wPreviewPrint, 384960);
+FV_AT(FFTVIEWDATA, szMessage, 384962);
+FV_AT(FFTVIEWDATA, nChTblRowHeight, 385092);
+FV_AT(FFTVIEWDATA, anMenuCh, 385116);
+FV_AT(FFTVIEWDATA, acrBandColor, 385524);
+FV_AT(FFTVIEWDATA, szHostText15, 387636);
+/* 6.-8. band, host channel and analysis channel tables, work area */
+FV_AT(FFTVIEWDATA, aBand, 387896);
+FV_AT(FFTVIEWDATA, aHostCh, 389048);
+FV_AT(FFTVIEWDATA, aAnalyCh, 397496);
+FV_AT(FFTVIEWDATA, abAnalyWork, 399480);
+#undef FV_AT
+static_assert(sizeof(void *) != 4 ||
+                  (sizeof(FREQBAND) == 144 && sizeof(HOSTCHANNEL) == 132 &&
+                   sizeof(ANALYCHANNEL) == 248 && sizeof(FFTADDENTRY) == 376),
+              "record sizes changed");
+static_assert(sizeof(void *) != 4 || sizeof(FFTVIEWDATA) == 401320,
+              "FFTVIEWDATA is not 401,320 bytes");
 
 HGLOBAL FFTViewDataCreate(HWND hWnd);
 /* Allocates the record of window hWnd (movable, zero-filled) and sets the

@@ -207,6 +207,10 @@ extern "C" BOOL WINAPI GetClassInfoExA(HINSTANCE hInstance, LPCSTR lpClassName, 
         return FALSE;
     }
     FillInfo(*pCls, lpClassName, lpWndClass);
+    // Windows gives back the instance asked with, not the class's own: a
+    // global class found through another module reports that module. The
+    // registering module stays readable as GCLP_HMODULE of a window.
+    lpWndClass->hInstance = hInstance;
     return pCls->atom;
 }
 

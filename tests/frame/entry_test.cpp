@@ -32,7 +32,12 @@ TEST(Entry, OnlyTheAnalysisClassIsGlobal)
     EXPECT_EQ(wc.cbWndExtra, FVW_EXTRA);
     EXPECT_EQ(wc.cbClsExtra, 0);
     EXPECT_EQ(wc.hbrBackground, (HBRUSH)(COLOR_BTNFACE + 1));
-    EXPECT_EQ(wc.hInstance, hPlugin);
+    // GetClassInfoA answers with the instance asked with; the module that
+    // registered the class shows in its windows.
+    HWND hWnd = CreateWindowExA(0, "QPANEFFTANALYPLAY", "", 0, 0, 0, 10, 10, NULL, NULL, hHost, NULL);
+    ASSERT_NE(hWnd, nullptr);
+    EXPECT_EQ(GetClassLongPtrA(hWnd, GCLP_HMODULE), (ULONG_PTR)hPlugin);
+    DestroyWindow(hWnd);
     for (const char *pszClass : s_apszViewClasses) {
         EXPECT_FALSE(GetClassInfoA(hHost, pszClass, &wc)) << pszClass;
         ASSERT_TRUE(GetClassInfoA(hPlugin, pszClass, &wc)) << pszClass;

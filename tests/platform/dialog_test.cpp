@@ -147,11 +147,11 @@ TEST_F(DialogTest, TemplateGivesControlsIdsStylesAndDialogUnitGeometry)
     EXPECT_EQ(rc.bottom, MulDivForTest(100, cy, 8));
 
     EXPECT_EQ(SendMessageA(hDlg, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
-    EXPECT_EQ(reinterpret_cast<HICON>(SendDlgItemMessageA(hDlg, IDC_ICON, STM_GETICON, 0, 0)),
+    EXPECT_EQ(reinterpret_cast<HICON>(SendDlgItemMessageA(hDlg, IDC_TESTICON, STM_GETICON, 0, 0)),
               LoadIconA(Inst(), MAKEINTRESOURCE(IDI_TEST)));
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(GetDlgItem(hDlg, IDC_ICON), GWL_STYLE)),
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(GetDlgItem(hDlg, IDC_TESTICON), GWL_STYLE)),
               static_cast<DWORD>(WS_CHILD | WS_VISIBLE | SS_ICON | SS_NOTIFY));
-    RECT icon = ChildRect(hDlg, IDC_ICON); // sized to the icon, placed by the template
+    RECT icon = ChildRect(hDlg, IDC_TESTICON); // sized to the icon, placed by the template
     EXPECT_EQ(icon.left, MulDivForTest(80, cx, 4));
     EXPECT_EQ(icon.right - icon.left, 32);
     EXPECT_EQ(icon.bottom - icon.top, 32);

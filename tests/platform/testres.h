@@ -18,7 +18,7 @@
 #define IDC_EDIT 1001
 #define IDC_CHECK 1002
 #define IDC_COMBO 1003
-#define IDC_ICON 1004
+#define IDC_TESTICON 1004
 #define IDC_RADIOA 1005
 #define IDC_RADIOB 1006
 #define IDC_CUSTOM 1007

@@ -64,6 +64,24 @@ TEST(WindowClass, LocalClassIsFoundOnlyForItsModuleAndGlobalForAll)
     EXPECT_TRUE(UnregisterClassA("LocalCls", NULL));
 }
 
+TEST(WindowClass, InfoGivesTheInstanceAskedWithAndWindowsTheRegisteringOne)
+{
+    ASSERT_TRUE(Register("GlobalInfoCls", CS_GLOBALCLASS, OtherModule()));
+    WNDCLASSA wc;
+    for (HINSTANCE hAsked : {OtherModule(), GetModuleHandleA(NULL), (HINSTANCE)(uintptr_t)0x12340000}) {
+        ASSERT_TRUE(GetClassInfoA(hAsked, "GlobalInfoCls", &wc));
+        EXPECT_EQ(wc.hInstance, hAsked);
+    }
+    ASSERT_TRUE(GetClassInfoA(NULL, "BUTTON", &wc));
+    EXPECT_EQ(wc.hInstance, nullptr) << "a system class asked for with NULL";
+
+    HWND hwnd = CreateWindowExA(0, "GlobalInfoCls", "", 0, 0, 0, 1, 1, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_EQ(GetClassLongPtrA(hwnd, GCLP_HMODULE), (ULONG_PTR)OtherModule());
+    DestroyWindow(hwnd);
+    EXPECT_TRUE(UnregisterClassA("GlobalInfoCls", OtherModule()));
+}
+
 TEST(WindowClass, ClassLongsAndName)
 {
     WNDCLASSA wc{};

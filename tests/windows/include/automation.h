@@ -38,6 +38,27 @@ UINT AutoGetIdleQuitCount(void);
 /* A real GetMessageA blocks instead of answering WM_QUIT when idle; this
  * reports a test failure and returns 0. */
 
+typedef void(CALLBACK *AUTODIALOGPROC)(HWND hDlg, void *pUser);
+BOOL AutoQueueModalHandler(AUTODIALOGPROC pfnHandler, void *pUser);
+/* Queues pfnHandler for the next modal dialog that opens (first in, first
+ * out: a dialog opened by a handler takes the next one). A hook on the
+ * dialog's WM_INITDIALOG answer sets a thread timer, so the handler runs
+ * from the dialog's own modal loop, just after it starts. A dialog still
+ * open after its handler, or opened with no handler left, gets IDCANCEL
+ * (as Esc would) and is logged; one deaf to IDCANCEL is ended with
+ * EndDialog(IDCANCEL). Top-level dialogs only: a child dialog (a panel) is
+ * never modal. FALSE when pfnHandler is NULL or 16 are already queued. */
+
+UINT AutoPendingModalHandlers(void);
+/* Handlers queued and not yet used. */
+
+void AutoClearModalHandlers(void);
+
+UINT AutoGetCancelledDialogCount(void);
+/* Modal dialogs cancelled by the hook since AutoClearCancelledDialogs. */
+
+void AutoClearCancelledDialogs(void);
+
 const char *AutoMessageName(UINT uMsg);
 /* "WM_CREATE" for WM_CREATE, ...; "WM_USER+n" / "WM_APP+n" for private
  * messages, "0x%04X" otherwise (a static buffer for those). */
