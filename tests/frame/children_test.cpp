@@ -131,14 +131,12 @@ TEST_F(Children, SetupChangeStartsTheUpdateTimerOnce)
     m_host->Send(WM_COMMAND, MAKEWPARAM(1000, QPN_SETUPCHANGED), 0);
     m_host->ClearLog();
     DriveAdvanceClock(249);
-    static const HOSTMSG s_seqNone[] = {SEQ_END};
-    ok_sequence(*m_host, s_seqNone, "before 250 ms");
+    ok_sequence(*m_host, g_seqNone, "before 250 ms");
     DriveAdvanceClock(1);
-    static const HOSTMSG s_seqUpdate[] = {POSTED_NOTIFY(QPN_DELAYEDUPDATE), SEQ_END};
-    ok_sequence(*m_host, s_seqUpdate, "at 250 ms");
+    ok_sequence(*m_host, g_seqDelayedUpdate, "at 250 ms");
     m_host->ClearLog();
     DriveAdvanceClock(1000);
-    ok_sequence(*m_host, s_seqNone, "one shot");
+    ok_sequence(*m_host, g_seqNone, "one shot");
     PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) { EXPECT_EQ(d.idUpdateTimer, 0u); });
 }
 
@@ -180,19 +178,16 @@ TEST_F(Children, SaveTellsTheHostHowItWent)
     m_host->ClearLog();
     DriveOnNextFileDialog(NULL);
     m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    static const HOSTMSG s_seqNone[] = {SEQ_END};
-    ok_sequence(*m_host, s_seqNone, "cancelled");
+    ok_sequence(*m_host, g_seqNone, "cancelled");
 
     DriveOnNextFileDialog(FileIn("out.csv").c_str());
     m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    static const HOSTMSG s_seqSaved[] = {SENT_NOTIFY(QPN_INFOTEXT), SEQ_END};
-    ok_sequence(*m_host, s_seqSaved, "saved");
+    ok_sequence(*m_host, g_seqInfoText, "saved");
     EXPECT_EQ(m_host->GetMessageText(), szSaved);
 
     m_host->ClearLog();
     DriveOnNextFileDialog(FileIn("no/such/folder.csv").c_str());
     m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    static const HOSTMSG s_seqFailed[] = {SENT_NOTIFY(QPN_ERRORTEXT), SEQ_END};
-    ok_sequence(*m_host, s_seqFailed, "failed");
+    ok_sequence(*m_host, g_seqErrorText, "failed");
     EXPECT_EQ(m_host->GetMessageText(), szFailed);
 }
