@@ -64,9 +64,7 @@ TEST_F(Signals, CalibratedBandPowersMatchTheSines)
     // power in calibrated units is A^2 / 2 / 4. Noise of 20 counts adds
     // 400 x (band width / 250 Hz) counts^2 to each band.
     WriteSettings({{4, "C3"}}, {{"FFTCalMode", "1"}, {"FFTFreqStdSw", "0"}});
-    Recording rec;
-    rec.aChannels = {{"C3", 500}};
-    Start(rec);
+    Start(Channels(500, {"C3"}));
     const double dA5 = 600, dA10 = 1200, dA20 = 800, dNoise = 20;
     SendPage(0, Sines(500, 5000, {{dA5, 5.0}, {dA10, 10.0}, {dA20, 20.0}}, dNoise, 41));
     SetArea(0);
@@ -113,9 +111,7 @@ TEST_F(Signals, RestingRecordingShowsOccipitalAlpha)
     ASSERT_TRUE(ReadEdfSamples(sEdf, "EEG O1", 30 * 500, 10 * 500, &o1));
     ASSERT_TRUE(ReadEdfSamples(sEdf, "EEG O2", 30 * 500, 10 * 500, &o2));
     WriteSettings({{4, "EEG O1"}, {4, "EEG O2"}}, {{"LowCutSw", "1"}, {"LowCutFreq", "50"}});
-    Recording rec;
-    rec.aChannels = {{"EEG O1", 500}, {"EEG O2", 500}};
-    Start(rec);
+    Start(Channels(500, {"EEG O1", "EEG O2"}));
     SendPage(0, o1);
     SendPage(1, o2);
     SetArea(30 * 500);
