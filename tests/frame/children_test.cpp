@@ -171,23 +171,23 @@ TEST_F(Children, SaveTellsTheHostHowItWent)
     CreateAndInitialise();
     m_host->Send(QPM_STARTANALY, 0, 0);
     HWND hSave = GetDlgItem(m_host->Plugin(), 1024);
-    char szSaved[128] = "", szFailed[128] = "";
-    LoadStringA(m_hPlugin, IDS_CSVSAVED, szSaved, sizeof(szSaved));
-    LoadStringA(m_hPlugin, IDS_CSVFAILED, szFailed, sizeof(szFailed));
-
-    m_host->ClearLog();
-    DriveOnNextFileDialog(NULL);
-    m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    ok_sequence(*m_host, g_seqNone, "cancelled");
-
-    DriveOnNextFileDialog(FileIn("out.csv").c_str());
-    m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    ok_sequence(*m_host, g_seqInfoText, "saved");
-    EXPECT_EQ(m_host->GetMessageText(), szSaved);
-
-    m_host->ClearLog();
-    DriveOnNextFileDialog(FileIn("no/such/folder.csv").c_str());
-    m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    ok_sequence(*m_host, g_seqErrorText, "failed");
-    EXPECT_EQ(m_host->GetMessageText(), szFailed);
+    static const struct {
+        const char *pszFile; // NULL: the dialog is cancelled
+        const HOSTMSG *pSeq;
+        UINT nText;          // 0: no text expected
+    } s_aOutcomes[] = {{NULL, g_seqNone, 0},
+                       {"out.csv", g_seqInfoText, IDS_CSVSAVED},
+                       {"no/such/folder.csv", g_seqErrorText, IDS_CSVFAILED}};
+    for (const auto &t : s_aOutcomes) {
+        SCOPED_TRACE(t.pszFile != NULL ? t.pszFile : "cancelled");
+        m_host->ClearLog();
+        DriveOnNextFileDialog(t.pszFile != NULL ? FileIn(t.pszFile).c_str() : NULL);
+        m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
+        ok_sequence(*m_host, t.pSeq, "Save..");
+        if (t.nText == 0)
+            continue;
+        char szText[128] = "";
+        LoadStringA(m_hPlugin, t.nText, szText, sizeof(szText));
+        EXPECT_EQ(m_host->GetMessageText(), szText);
+    }
 }
