@@ -10,13 +10,6 @@
 
 typedef AnalysisTest Add;
 
-static Recording TwoChannels()
-{
-    Recording rec;
-    rec.aChannels = {{"C3", 500}, {"C4", 500}};
-    return rec;
-}
-
 // A section analysis of two channels with a page of sines and noise.
 class AddSections : public AnalysisTest {
 protected:
@@ -24,7 +17,7 @@ protected:
     {
         AnalysisTest::SetUp();
         WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTAreaSw", "1"}});
-        Start(TwoChannels());
+        Start(Channels(500, {"C3", "C4"}));
         SendPage(0, Sines(500, 5000, {{900, 10}, {300, 5}}, 30.0, 21));
         SendPage(1, Sines(500, 5000, {{600, 20}}, 30.0, 22));
     }
@@ -119,8 +112,7 @@ TEST_F(AddSections, FullLogRefusesWithoutChangingAnything)
     ASSERT_EQ(Record()->wFFTDone, 1);
     m_host->ClearLog();
     Command(1021);
-    static const HOSTMSG s_seqFull[] = {SENT_NOTIFY(QPN_ERRORTEXT), SEQ_END};
-    ok_sequence(*m_host, s_seqFull, "ADD beyond the bound");
+    ok_sequence(*m_host, g_seqErrorText, "ADD beyond the bound");
     EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_ADDFULL));
     auto pAfter = Record();
     EXPECT_EQ(pAfter->nAddCount, 100u);
@@ -139,25 +131,14 @@ TEST_F(AddSections, F1KeyAddsOnlyAfterAnFFT)
     EXPECT_EQ(DriveBeepCount(), 1);
 }
 
-static void CALLBACK PressOk(HWND hDlg, void *)
-{
-    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, IDOK));
-}
-
-static void CALLBACK PressCancel(HWND hDlg, void *)
-{
-    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                 (LPARAM)GetDlgItem(hDlg, IDCANCEL));
-}
-
 TEST_F(AddSections, ClearAsksAndOnlyOkClears)
 {
     SetAreaOffset(0);
     Command(1021);
-    DriveOnNextDialog(PressCancel, NULL);
+    DriveOnNextDialog(PressDialogButton, (void *)IDCANCEL);
     Command(1022);
     EXPECT_EQ(Record()->nAddCount, 1u);
-    DriveOnNextDialog(PressOk, NULL);
+    DriveOnNextDialog(PressDialogButton, (void *)IDOK);
     Command(1022);
     auto pData = Record();
     EXPECT_EQ(pData->nAddCount, 0u);
@@ -170,13 +151,10 @@ TEST_F(AddSections, ClearAsksAndOnlyOkClears)
 
 TEST_F(Add, ClearEmptiesAllEightSlots)
 {
-    Recording rec;
-    const char *apszNames[] = {"F3", "F4", "C3", "C4", "P3", "P4", "O1", "O2"};
+    Recording rec = Channels(500, {"F3", "F4", "C3", "C4", "P3", "P4", "O1", "O2"});
     std::vector<AnalyChannel> aChannels;
-    for (const char *pszName : apszNames) {
-        rec.aChannels.push_back({pszName, 500});
-        aChannels.push_back({4, pszName});
-    }
+    for (const HostChannel &ch : rec.aChannels)
+        aChannels.push_back({4, ch.sName});
     WriteSettings(aChannels);
     Start(rec);
     for (int k = 0; k < 8; k++)
@@ -191,7 +169,7 @@ TEST_F(Add, ClearEmptiesAllEightSlots)
     WriteSettings(aTwo);
     m_host->Send(QPM_SETPATH, 0, (LPARAM)SettingsDir().c_str());
     ASSERT_EQ(Record()->wAnalyCh, 2);
-    DriveOnNextDialog(PressOk, NULL);
+    DriveOnNextDialog(PressDialogButton, (void *)IDOK);
     Command(1022);
     auto pData = Record();
     for (int j = 0; j < 8; j++) {
@@ -220,8 +198,7 @@ TEST_F(Add, SumsStopAtTheLargestValueInsteadOfWrapping)
     // A full-scale square wave at 62.5 Hz has one line near 8e8 counts^2:
     // three of them pass 2^31.
     WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}, {"WindowType", "0"}});
-    Recording rec = TwoChannels();
-    Start(rec);
+    Start(Channels(500, {"C3", "C4"}));
     std::vector<short> page(5000);
     for (size_t n = 0; n < page.size(); n++)
         page[n] = (n / 4) % 2 ? 32767 : -32767;

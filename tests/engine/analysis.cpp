@@ -22,6 +22,16 @@ static const struct {
     int nMin, nMax;
 } s_aBands[] = {{"delta", 50, 400}, {"theta", 400, 800}, {"alpha", 800, 1300}, {"beta", 1300, 3000}};
 
+Recording Channels(DWORD nRate, const std::vector<const char *> &apszNames, DWORD nPageTime)
+{
+    Recording rec;
+    rec.nBaseRate = (LONG)nRate;
+    rec.nPageTime = nPageTime;
+    for (const char *pszName : apszNames)
+        rec.aChannels.push_back({pszName, nRate});
+    return rec;
+}
+
 void AnalysisTest::WriteSettings(const std::vector<AnalyChannel> &aChannels,
                                  const std::map<std::string, std::string> &fftInfo, bool bCoherence)
 {
@@ -195,4 +205,23 @@ std::vector<LONG> BlockSpectrum(int nSizeCode, int nRate, const short *psSamples
     lines.resize((size_t)nLines);
     FgDestroy(hFFT);
     return lines;
+}
+
+std::vector<double> MeanBlockSpectrum(int nSizeCode, int nRate, const short *psSamples, int nBlockLen,
+                                      int nBlocks)
+{
+    std::vector<double> mean;
+    for (int k = 0; k < nBlocks; k++) {
+        std::vector<LONG> lines = BlockSpectrum(nSizeCode, nRate, psSamples + k * nBlockLen, nBlockLen);
+        mean.resize(lines.size());
+        for (size_t i = 0; i < lines.size(); i++)
+            mean[i] += (double)lines[i] / nBlocks;
+    }
+    return mean;
+}
+
+void CALLBACK PressDialogButton(HWND hDlg, void *pUser)
+{
+    int nId = (int)(INT_PTR)pUser;
+    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nId));
 }

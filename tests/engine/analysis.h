@@ -33,6 +33,9 @@ struct Recording {
     DWORD anStartTime[3] = {0, 0, 0}; // hour, minute, second of the start
 };
 
+// Channels of the given names, all at nRate Hz, which is also the base rate.
+Recording Channels(DWORD nRate, const std::vector<const char *> &apszNames, DWORD nPageTime = 10);
+
 // An analysis channel of the settings: signal type and label.
 struct AnalyChannel {
     int nSignal;
@@ -82,5 +85,14 @@ std::vector<short> Sines(int nRate, int nSamples, const std::vector<std::pair<do
 // Spectrum lines of the block the FFT object makes of samples (Hann,
 // power per line), for comparison with what the plug-in showed.
 std::vector<LONG> BlockSpectrum(int nSizeCode, int nRate, const short *psSamples, int nCount);
+
+// The line-by-line mean of BlockSpectrum over nBlocks blocks of nBlockLen
+// samples from psSamples on.
+std::vector<double> MeanBlockSpectrum(int nSizeCode, int nRate, const short *psSamples, int nBlockLen,
+                                      int nBlocks);
+
+// A modal-dialog answer (DriveOnNextDialog) that presses the button whose id
+// pUser carries.
+void CALLBACK PressDialogButton(HWND hDlg, void *pUser);
 
 #endif /* TESTS_ENGINE_ANALYSIS_H */

@@ -6,15 +6,6 @@
 
 typedef AnalysisTest ChannelSetup;
 
-static Recording OneChannel(DWORD nRate, DWORD nPageTime)
-{
-    Recording rec;
-    rec.nBaseRate = (LONG)nRate;
-    rec.nPageTime = nPageTime;
-    rec.aChannels = {{"C3", nRate}};
-    return rec;
-}
-
 // The size rules: points against the page, in page and section mode.
 struct SizeCase {
     const char *pszName;
@@ -48,7 +39,7 @@ TEST_P(SizeRules, SizeCodeBlockAndMessage)
     const SizeCase &c = GetParam();
     WriteSettings({{4, "C3"}}, {{"FFTPoint", std::to_string(c.nPoints)},
                                 {"FFTAreaSw", std::to_string(c.wAreaSw)}});
-    Start(OneChannel(c.nRate, c.nPageTime));
+    Start(Channels(c.nRate, {"C3"}, c.nPageTime));
     auto pData = Record();
     const ANALYCHANNEL &ch = pData->aAnalyCh[0];
     EXPECT_EQ(ch.nHostCh, 0);
@@ -72,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(ChannelSetup, SizeRules, ::testing::ValuesIn(s_aSizeCas
 TEST_F(ChannelSetup, GraphGetsRateLinesTitleAndDisplayRange)
 {
     WriteSettings({{4, "C3"}}, {{"FFTDrawType", "2"}});
-    Start(OneChannel(500, 10));
+    Start(Channels(500, {"C3"}));
     auto pData = Record();
     EXPECT_EQ(pData->aAnalyCh[0].nDispMaxFreq, 3000u);
     // 3000 x 1000 / (500 x 100)
@@ -89,7 +80,7 @@ TEST_F(ChannelSetup, GraphGetsRateLinesTitleAndDisplayRange)
 
 TEST_F(ChannelSetup, UncalibratedChannelTakesThousandAndScaleReference)
 {
-    Recording rec = OneChannel(500, 10);
+    Recording rec = Channels(500, {"C3"});
     rec.aChannels[0].nCalValue = 0xFFFF;
     rec.aChannels[0].nCalHeight = 0xFFFF;
     rec.aChannels[0].nCalRange = 400;
@@ -150,14 +141,14 @@ TEST_F(ChannelSetup, AutomaticSelectionNamesSlotsInHostOrderPerType)
 TEST_F(ChannelSetup, NoBoundChannelLeavesNoFFTObjectAndRunsSafely)
 {
     WriteSettings({{4, "nowhere"}});
-    Start(OneChannel(500, 10));
+    Start(Channels(500, {"C3"}));
     EXPECT_EQ(Record()->hFFTWork, 0u);
     SetArea(0);
     EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_PAGEDONE));
     m_host->Send(QPM_STOPANALY, 0, 0);
     WriteSettings({{4, "nowhere"}}, {{"FFTAreaSw", "1"}});
     m_host->Send(QPM_SETPATH, 0, (LPARAM)SettingsDir().c_str());
-    Start(OneChannel(500, 10));
+    Start(Channels(500, {"C3"}));
     SetAreaOffset(0);
     EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_SECTIONDONE));
     EXPECT_EQ(Record()->wFFTDone, 0);
@@ -166,7 +157,7 @@ TEST_F(ChannelSetup, NoBoundChannelLeavesNoFFTObjectAndRunsSafely)
 TEST_F(ChannelSetup, SetupChangedRebuildsAndTellsHostAndLinkWindow)
 {
     WriteSettings({{4, "C3"}});
-    Start(OneChannel(500, 10));
+    Start(Channels(500, {"C3"}));
     m_host->Send(QPM_SETLINKWND, (WPARAM)m_host->Link(), 0);
     m_host->ClearLog();
     Command(1000, QPN_SETUPCHANGED);
@@ -179,6 +170,5 @@ TEST_F(ChannelSetup, SetupChangedRebuildsAndTellsHostAndLinkWindow)
     EXPECT_NE(Record()->idUpdateTimer, 0u);
     m_host->ClearLog();
     Command(1000, 20); // any other code of the panel does nothing
-    static const HOSTMSG s_seqNone[] = {SEQ_END};
-    ok_sequence(*m_host, s_seqNone, "other panel code");
+    ok_sequence(*m_host, g_seqNone, "other panel code");
 }

@@ -9,7 +9,6 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 typedef AnalysisTest Signals;
@@ -47,32 +46,21 @@ static std::vector<std::vector<std::string>> Table(const std::vector<std::vector
     return table;
 }
 
-// Presses "Save.." and answers the save dialog with sPath; the file's text.
-static std::string SaveReport(HWND hSave, const std::string &sPath)
-{
-    DriveOnNextFileDialog(sPath.c_str());
-    SendMessageA(GetParent(hSave), WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    std::ifstream in(sPath, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST_F(Signals, CalibratedBandPowersMatchTheSines)
 {
     // Amplitudes in counts; calibration 50 / 100 halves them, so the band
     // power in calibrated units is A^2 / 2 / 4. Noise of 20 counts adds
     // 400 x (band width / 250 Hz) counts^2 to each band.
     WriteSettings({{4, "C3"}}, {{"FFTCalMode", "1"}, {"FFTFreqStdSw", "0"}});
-    Recording rec;
-    rec.aChannels = {{"C3", 500}};
-    Start(rec);
+    Start(Channels(500, {"C3"}));
     const double dA5 = 600, dA10 = 1200, dA20 = 800, dNoise = 20;
     SendPage(0, Sines(500, 5000, {{dA5, 5.0}, {dA10, 10.0}, {dA20, 20.0}}, dNoise, 41));
     SetArea(0);
     Command(1021);
     std::string sPath = FileIn("signals.csv");
-    auto rows = ReadCsv(SaveReport(Child(1024), sPath));
+    DriveOnNextFileDialog(sPath.c_str());
+    Command(1024);
+    auto rows = ReadCsv(ReadFile(sPath));
 
     auto power = Table(rows, "Band Power(uV^2)");
     ASSERT_EQ(power.size(), 4u);
@@ -113,9 +101,7 @@ TEST_F(Signals, RestingRecordingShowsOccipitalAlpha)
     ASSERT_TRUE(ReadEdfSamples(sEdf, "EEG O1", 30 * 500, 10 * 500, &o1));
     ASSERT_TRUE(ReadEdfSamples(sEdf, "EEG O2", 30 * 500, 10 * 500, &o2));
     WriteSettings({{4, "EEG O1"}, {4, "EEG O2"}}, {{"LowCutSw", "1"}, {"LowCutFreq", "50"}});
-    Recording rec;
-    rec.aChannels = {{"EEG O1", 500}, {"EEG O2", 500}};
-    Start(rec);
+    Start(Channels(500, {"EEG O1", "EEG O2"}));
     SendPage(0, o1);
     SendPage(1, o2);
     SetArea(30 * 500);

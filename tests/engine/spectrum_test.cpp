@@ -8,13 +8,9 @@
 
 typedef AnalysisTest Spectrum;
 
-
 static Recording TwoChannels(DWORD nRate = 500)
 {
-    Recording rec;
-    rec.nBaseRate = (LONG)nRate;
-    rec.aChannels = {{"C3", nRate}, {"C4", nRate}};
-    return rec;
+    return Channels(nRate, {"C3", "C4"});
 }
 
 TEST_F(Spectrum, SectionMustEndInsideThePage)
@@ -30,19 +26,11 @@ TEST_F(Spectrum, SectionMustEndInsideThePage)
 
     m_host->ClearLog();
     SetAreaOffset(3976);
-    static const HOSTMSG s_seqRangeOver[] = {SENT_NOTIFY(QPN_ERRORTEXT), SEQ_END};
-    ok_sequence(*m_host, s_seqRangeOver, "offset 3976");
+    ok_sequence(*m_host, g_seqErrorText, "offset 3976");
     EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_RANGEOVER));
     EXPECT_EQ(Record()->wFFTDone, 0);
     EXPECT_EQ(SendMessageA(Child(1050), FGM_GETREDRAW, 0, 0), FG_REDRAW_NODATA);
-}
-
-TEST_F(Spectrum, HugeOffsetIsRejectedNotWrapped)
-{
-    WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});
-    Start(TwoChannels());
-    SendPage(0, Sines(500, 5000, {{1000, 10}}));
-    SetAreaOffset(0xFFFFFF00u);
+    SetAreaOffset(0xFFFFFF00u); // must not wrap round into the page
     EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_RANGEOVER));
 }
 
@@ -76,35 +64,30 @@ TEST_F(Spectrum, SectionIsTheBlockAtTheOffsetWithItsPositionAndTimes)
     EXPECT_LT(GraphValue(0, FG_VALUE_MEAN), 21.0f);
 }
 
-TEST_F(Spectrum, ChannelAtTwiceTheRateTakesItsOwnOffset)
+// A faster channel's section starts at the offset scaled to its own rate.
+// At four times the rate its page is larger than the base-rate work buffer
+// a section starts from; its block near the end must still be read from
+// its own page.
+TEST_F(Spectrum, FasterChannelTakesItsOwnOffset)
 {
+    static const struct {
+        DWORD nRate, nOffset, nFastStart;
+    } s_aCases[] = {{1000, 1500, 3000}, {2000, 3900, 15600}};
     WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTAreaSw", "1"}});
-    Recording rec = TwoChannels();
-    rec.aChannels[1].nRate = 1000;
-    Start(rec);
-    std::vector<short> base = Sines(500, 5000, {{500, 9}}, 20.0, 3);
-    std::vector<short> fast = Sines(1000, 10000, {{700, 17}}, 20.0, 4);
-    SendPage(0, base);
-    SendPage(1, fast);
-    SetAreaOffset(1500);
-    EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_RATEDIFFERS));
-    EXPECT_EQ(GraphData(0), BlockSpectrum(10, 500, base.data() + 1500, 1000));
-    EXPECT_EQ(GraphData(1), BlockSpectrum(10, 1000, fast.data() + 3000, 1000));
-}
-
-TEST_F(Spectrum, ChannelAtFourTimesTheRateIsCopiedWhole)
-{
-    // Its page is larger than the base-rate work buffer a section starts
-    // from; its block near the end must still be read from its own page.
-    WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTAreaSw", "1"}});
-    Recording rec = TwoChannels();
-    rec.aChannels[1].nRate = 2000;
-    Start(rec);
-    std::vector<short> fast = Sines(2000, 20000, {{700, 40}}, 20.0, 5);
-    SendPage(0, Sines(500, 5000, {{500, 9}}));
-    SendPage(1, fast);
-    SetAreaOffset(3900);
-    EXPECT_EQ(GraphData(1), BlockSpectrum(10, 2000, fast.data() + 15600, 1000));
+    for (const auto &c : s_aCases) {
+        SCOPED_TRACE(c.nRate);
+        Recording rec = TwoChannels();
+        rec.aChannels[1].nRate = c.nRate;
+        Start(rec);
+        std::vector<short> base = Sines(500, 5000, {{500, 9}}, 20.0, 3);
+        std::vector<short> fast = Sines((int)c.nRate, (int)c.nRate * 10, {{700, 17}}, 20.0, 4);
+        SendPage(0, base);
+        SendPage(1, fast);
+        SetAreaOffset(c.nOffset);
+        EXPECT_EQ(m_host->GetMessageText(), PluginString(IDS_RATEDIFFERS));
+        EXPECT_EQ(GraphData(0), BlockSpectrum(10, 500, base.data() + c.nOffset, 1000));
+        EXPECT_EQ(GraphData(1), BlockSpectrum(10, (int)c.nRate, fast.data() + c.nFastStart, 1000));
+    }
 }
 
 TEST_F(Spectrum, SectionWithoutUsableChannelStillReports)
@@ -140,26 +123,26 @@ TEST_P(PageBlocks, CountsEveryPieceFeedsHalfBlocks)
 INSTANTIATE_TEST_SUITE_P(Spectrum, PageBlocks,
                          ::testing::Values(BlockCase{500, 1024, 5}, BlockCase{840, 4096, 3}));
 
+// The page spectrum is the mean of the whole blocks: 8400 samples in blocks
+// of 4000 leave 400 that are counted, not fed. Blocks are cut at the first
+// channel's offsets; a slower channel has only part of them in its page
+// and is fed only those.
 TEST_F(Spectrum, PageSpectrumIsTheMeanOfWholeBlocks)
 {
-    // 8400 samples in blocks of 4000: the last 400 are counted, not fed.
     WriteSettings({{4, "C3"}}, {{"FFTPoint", "4096"}});
     Start(TwoChannels(840));
     std::vector<short> page = Sines(840, 8400, {{1000, 10}}, 50.0);
     SendPage(0, page);
     SetArea(0);
-    std::vector<LONG> a = BlockSpectrum(12, 840, page.data(), 4000);
-    std::vector<LONG> b = BlockSpectrum(12, 840, page.data() + 4000, 4000);
+    std::vector<double> mean = MeanBlockSpectrum(12, 840, page.data(), 4000, 2);
     std::vector<LONG> shown = GraphData(0);
-    ASSERT_EQ(shown.size(), a.size());
+    ASSERT_EQ(shown.size(), mean.size());
     for (size_t i = 0; i < shown.size(); i++)
-        EXPECT_NEAR(shown[i], (a[i] + b[i]) / 2.0, 1.0) << "line " << i;
+        EXPECT_NEAR(shown[i], mean[i], 1.0) << "line " << i;
 }
 
 TEST_F(Spectrum, ShorterPageOfAnotherChannelIsNotReadPastItsEnd)
 {
-    // Blocks are cut at the first channel's offsets; the slower channel has
-    // only the first two of its blocks in its page and is fed only those.
     WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTPoint", "256"}});
     Recording rec = TwoChannels();
     rec.aChannels[1].nRate = 100;
@@ -168,14 +151,11 @@ TEST_F(Spectrum, ShorterPageOfAnotherChannelIsNotReadPastItsEnd)
     SendPage(0, Sines(500, 5000, {{600, 20}}, 10.0, 7));
     SendPage(1, slow);
     SetArea(0);
-    std::vector<LONG> a = BlockSpectrum(8, 100, slow.data(), 250);
-    std::vector<LONG> b = BlockSpectrum(8, 100, slow.data() + 250, 250);
-    std::vector<LONG> c = BlockSpectrum(8, 100, slow.data() + 500, 250);
-    std::vector<LONG> d = BlockSpectrum(8, 100, slow.data() + 750, 250);
+    std::vector<double> mean = MeanBlockSpectrum(8, 100, slow.data(), 250, 4);
     std::vector<LONG> shown = GraphData(1);
-    ASSERT_EQ(shown.size(), a.size());
+    ASSERT_EQ(shown.size(), mean.size());
     for (size_t i = 0; i < shown.size(); i++)
-        EXPECT_NEAR(shown[i], (a[i] + b[i] + c[i] + d[i]) / 4.0, 2.0) << "line " << i;
+        EXPECT_NEAR(shown[i], mean[i], 2.0) << "line " << i;
     EXPECT_EQ(Record()->aAnalyCh[0].wBlockCount, 20);
 }
 
@@ -186,8 +166,7 @@ TEST_F(Spectrum, PageWithMissingOrRejectedChannelSendsNoText)
     SendPage(0, Sines(500, 5000, {{1000, 10}}));
     m_host->ClearLog();
     SetArea(0); // C4 has no page
-    static const HOSTMSG s_seqNone[] = {SEQ_END};
-    ok_sequence(*m_host, s_seqNone, "incomplete page");
+    ok_sequence(*m_host, g_seqNone, "incomplete page");
     EXPECT_EQ(Record()->wFFTDone, 1) << "C3 was analysed";
 }
 

@@ -44,16 +44,12 @@ static std::vector<short> Ramp(size_t n)
     return page;
 }
 
-TEST_F(ChData, PageBeforeStartChangesNothing)
+TEST_F(ChData, PageIsCopiedOnlyWhileAnalysing)
 {
-    SendPage(0, 500, Ramp(5000));
-    EXPECT_TRUE(HeldPage(0).empty());
-}
-
-TEST_F(ChData, PageOfABoundChannelIsCopied)
-{
-    m_host->Send(QPM_STARTANALY, 0, 0);
     std::vector<short> page = Ramp(5000);
+    SendPage(0, 500, page);
+    EXPECT_TRUE(HeldPage(0).empty()) << "before the start";
+    m_host->Send(QPM_STARTANALY, 0, 0);
     SendPage(0, 500, page);
     EXPECT_EQ(HeldPage(0), page);
 }
@@ -113,47 +109,35 @@ TEST_F(ChData, NoAnalysisChannelsRefusesEveryPage)
     EXPECT_TRUE(HeldPage(0).empty());
 }
 
-class KeyNotify : public PluginTest {
-protected:
-    void StartWith(const char *pszAddKeySw)
-    {
-        WriteFile(FileIn("QFFTANA.INI"), std::string("[FFTINFO]\nADDKeySw=") + pszAddKeySw + "\n");
+typedef PluginTest KeyNotify;
+
+// F1 while analysing without a result beeps when the settings let the key
+// add, and does nothing otherwise; other keys and events are ignored.
+TEST_F(KeyNotify, F1BeepsWithoutResultOnlyWhenTheKeyAdds)
+{
+    static const struct {
+        const char *pszAddKeySw;
+        WORD wEvent, wKey;
+        int nBeeps;
+    } s_aKeys[] = {
+        {"1", QPK_EVENT_KEY, QPK_KEY_F1, 1}, {"0", QPK_EVENT_KEY, QPK_KEY_F1, 0},
+        {"1", QPK_EVENT_KEY, 2, 0},          {"1", 1, QPK_KEY_F1, 0},
+        {"1", 0, 0, 0},                      {"1", QPK_EVENT_KEY, 0x101, 0},
+    };
+    for (const auto &k : s_aKeys) {
+        SCOPED_TRACE(testing::Message() << k.pszAddKeySw << " " << k.wEvent << " " << k.wKey);
+        if (m_host->Plugin() != NULL)
+            DestroyPlugin();
+        WriteFile(FileIn("QFFTANA.INI"), std::string("[FFTINFO]\nADDKeySw=") + k.pszAddKeySw + "\n");
         CreateAndInitialise();
         m_host->Send(QPM_STARTANALY, 0, 0);
         m_host->ClearLog();
         DriveClearLogs();
+        m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(k.wEvent, k.wKey), 0);
+        EXPECT_EQ(DriveBeepCount(), k.nBeeps);
+        ok_sequence(*m_host, g_seqNone, "key");
     }
-};
-
-static const HOSTMSG s_seqNone[] = {SEQ_END};
-
-TEST_F(KeyNotify, F1WithoutResultBeepsWhenTheKeyAdds)
-{
-    StartWith("1");
-    m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(QPK_EVENT_KEY, QPK_KEY_F1), 0);
-    EXPECT_EQ(DriveBeepCount(), 1);
-    ok_sequence(*m_host, s_seqNone, "F1 without a result");
     m_host->Send(QPM_STOPANALY, 0, 0);
     m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(QPK_EVENT_KEY, QPK_KEY_F1), 0);
-    EXPECT_EQ(DriveBeepCount(), 2) << "F1 while idle";
-}
-
-TEST_F(KeyNotify, F1DoesNothingWhenTheKeyDoesNotAdd)
-{
-    StartWith("0");
-    m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(QPK_EVENT_KEY, QPK_KEY_F1), 0);
-    EXPECT_EQ(DriveBeepCount(), 0);
-    ok_sequence(*m_host, s_seqNone, "F1 switched off");
-}
-
-TEST_F(KeyNotify, OtherKeysAndEventsAreIgnored)
-{
-    StartWith("1");
-    static const struct {
-        WORD wEvent;
-        WORD wKey;
-    } s_aKeys[] = {{QPK_EVENT_KEY, 2}, {1, QPK_KEY_F1}, {0, 0}, {QPK_EVENT_KEY, 0x101}};
-    for (const auto &k : s_aKeys)
-        m_host->Send(QPM_KEYNOTIFY, MAKEWPARAM(k.wEvent, k.wKey), 0);
-    EXPECT_EQ(DriveBeepCount(), 0);
+    EXPECT_EQ(DriveBeepCount(), 1) << "F1 while idle";
 }

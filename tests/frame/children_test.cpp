@@ -131,14 +131,12 @@ TEST_F(Children, SetupChangeStartsTheUpdateTimerOnce)
     m_host->Send(WM_COMMAND, MAKEWPARAM(1000, QPN_SETUPCHANGED), 0);
     m_host->ClearLog();
     DriveAdvanceClock(249);
-    static const HOSTMSG s_seqNone[] = {SEQ_END};
-    ok_sequence(*m_host, s_seqNone, "before 250 ms");
+    ok_sequence(*m_host, g_seqNone, "before 250 ms");
     DriveAdvanceClock(1);
-    static const HOSTMSG s_seqUpdate[] = {POSTED_NOTIFY(QPN_DELAYEDUPDATE), SEQ_END};
-    ok_sequence(*m_host, s_seqUpdate, "at 250 ms");
+    ok_sequence(*m_host, g_seqDelayedUpdate, "at 250 ms");
     m_host->ClearLog();
     DriveAdvanceClock(1000);
-    ok_sequence(*m_host, s_seqNone, "one shot");
+    ok_sequence(*m_host, g_seqNone, "one shot");
     PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) { EXPECT_EQ(d.idUpdateTimer, 0u); });
 }
 
@@ -173,26 +171,23 @@ TEST_F(Children, SaveTellsTheHostHowItWent)
     CreateAndInitialise();
     m_host->Send(QPM_STARTANALY, 0, 0);
     HWND hSave = GetDlgItem(m_host->Plugin(), 1024);
-    char szSaved[128] = "", szFailed[128] = "";
-    LoadStringA(m_hPlugin, IDS_CSVSAVED, szSaved, sizeof(szSaved));
-    LoadStringA(m_hPlugin, IDS_CSVFAILED, szFailed, sizeof(szFailed));
-
-    m_host->ClearLog();
-    DriveOnNextFileDialog(NULL);
-    m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    static const HOSTMSG s_seqNone[] = {SEQ_END};
-    ok_sequence(*m_host, s_seqNone, "cancelled");
-
-    DriveOnNextFileDialog(FileIn("out.csv").c_str());
-    m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    static const HOSTMSG s_seqSaved[] = {SENT_NOTIFY(QPN_INFOTEXT), SEQ_END};
-    ok_sequence(*m_host, s_seqSaved, "saved");
-    EXPECT_EQ(m_host->GetMessageText(), szSaved);
-
-    m_host->ClearLog();
-    DriveOnNextFileDialog(FileIn("no/such/folder.csv").c_str());
-    m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
-    static const HOSTMSG s_seqFailed[] = {SENT_NOTIFY(QPN_ERRORTEXT), SEQ_END};
-    ok_sequence(*m_host, s_seqFailed, "failed");
-    EXPECT_EQ(m_host->GetMessageText(), szFailed);
+    static const struct {
+        const char *pszFile; // NULL: the dialog is cancelled
+        const HOSTMSG *pSeq;
+        UINT nText;          // 0: no text expected
+    } s_aOutcomes[] = {{NULL, g_seqNone, 0},
+                       {"out.csv", g_seqInfoText, IDS_CSVSAVED},
+                       {"no/such/folder.csv", g_seqErrorText, IDS_CSVFAILED}};
+    for (const auto &t : s_aOutcomes) {
+        SCOPED_TRACE(t.pszFile != NULL ? t.pszFile : "cancelled");
+        m_host->ClearLog();
+        DriveOnNextFileDialog(t.pszFile != NULL ? FileIn(t.pszFile).c_str() : NULL);
+        m_host->Send(WM_COMMAND, MAKEWPARAM(1024, 0), (LPARAM)hSave);
+        ok_sequence(*m_host, t.pSeq, "Save..");
+        if (t.nText == 0)
+            continue;
+        char szText[128] = "";
+        LoadStringA(m_hPlugin, t.nText, szText, sizeof(szText));
+        EXPECT_EQ(m_host->GetMessageText(), szText);
+    }
 }

@@ -12,8 +12,6 @@ protected:
     }
 };
 
-static const HOSTMSG s_seqNone[] = {SEQ_END};
-
 // Items that read back what was set, at the last valid index.
 struct ROUNDTRIP {
     WORD wItem;
@@ -36,7 +34,7 @@ TEST_F(Items, ReadableItemsReadBackAtTheirLastIndex)
         EXPECT_EQ(m_host->GetValue(t.wItem, t.wIndex), t.dwValue)
             << "item " << t.wItem << " index " << t.wIndex;
     }
-    ok_sequence(*m_host, s_seqNone, "setting items notifies nothing");
+    ok_sequence(*m_host, g_seqNone, "setting items notifies nothing");
 }
 
 // Beyond the index limit a set changes nothing and a get answers 0.
@@ -144,24 +142,22 @@ static const char s_szRemontageOnly[] =
 
 TEST_F(Items, HostModeReportsOnlyWhileAnalysing)
 {
-    static const HOSTMSG s_seqError[] = {SENT_NOTIFY(QPN_ERRORTEXT), SEQ_END};
-    static const HOSTMSG s_seqInfo[] = {SENT_NOTIFY(QPN_INFOTEXT), SEQ_END};
 
     m_host->SetValue(QPI_HOSTMODE, 0, 2);
-    ok_sequence(*m_host, s_seqNone, "mode 2 while idle");
+    ok_sequence(*m_host, g_seqNone, "mode 2 while idle");
     EXPECT_EQ(m_host->GetMessageText(), "");
 
     m_host->Send(QPM_STARTANALY, 0, 0);
     m_host->ClearLog();
     m_host->SetValue(QPI_HOSTMODE, 0, 2);
-    ok_sequence(*m_host, s_seqError, "mode 2 while analysing");
+    ok_sequence(*m_host, g_seqErrorText, "mode 2 while analysing");
     std::string sText = m_host->GetMessageText();
     EXPECT_EQ(sText.size(), 64u);
     EXPECT_EQ(sText, s_szRemontageOnly);
 
     m_host->ClearLog();
     m_host->SetValue(QPI_HOSTMODE, 0, 0x10001);
-    ok_sequence(*m_host, s_seqInfo, "another mode while analysing");
+    ok_sequence(*m_host, g_seqInfoText, "another mode while analysing");
     EXPECT_EQ(m_host->GetMessageText(), " ");
 }
 

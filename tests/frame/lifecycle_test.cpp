@@ -4,8 +4,6 @@
 
 typedef PluginTest Lifecycle;
 
-static const HOSTMSG s_seqNone[] = {SEQ_END};
-
 static const HOSTMSG s_seqSetNotify[] = {
     POSTED_NOTIFY(QPN_NOTIFYSET),
     SEQ_END,
@@ -55,10 +53,10 @@ TEST_F(Lifecycle, HostExchangeFromCreationToDestruction)
 {
     InstallTemplates();
     ASSERT_NE(m_host->CreatePlugin(), nullptr);
-    ok_sequence(*m_host, s_seqNone, "creation");
+    ok_sequence(*m_host, g_seqNone, "creation");
 
     m_host->Send(QPM_SETNOTIFY, (WPARAM)m_host->Frame(), TestHost::NOTIFY_ID);
-    ok_sequence(*m_host, s_seqNone, "set notify before the queue is pumped");
+    ok_sequence(*m_host, g_seqNone, "set notify before the queue is pumped");
     DrivePump();
     ok_sequence(*m_host, s_seqSetNotify, "set notify");
     m_host->ClearLog();
@@ -66,7 +64,7 @@ TEST_F(Lifecycle, HostExchangeFromCreationToDestruction)
     std::string sAppDir = Folder().string();
     m_host->Send(QPM_SETPATH, 2, (LPARAM)sAppDir.c_str());
     m_host->Send(QPM_SETPATH, 1, (LPARAM)"host");
-    ok_sequence(*m_host, s_seqNone, "application folder and host path");
+    ok_sequence(*m_host, g_seqNone, "application folder and host path");
     std::string sSettings = SettingsDir();
     m_host->Send(QPM_SETPATH, 0, (LPARAM)sSettings.c_str());
     DrivePump();
@@ -76,7 +74,7 @@ TEST_F(Lifecycle, HostExchangeFromCreationToDestruction)
     m_host->SetRecording(4, 500, 10);
     m_host->PushRecording();
     m_host->Send(QPM_SETLINKWND, (WPARAM)m_host->Link(), 0);
-    ok_sequence(*m_host, s_seqNone, "recording items");
+    ok_sequence(*m_host, g_seqNone, "recording items");
 
     m_host->Send(QPM_STARTANALY, 0, 0);
     ok_sequence(*m_host, s_seqStartLinked, "start");
@@ -91,7 +89,7 @@ TEST_F(Lifecycle, HostExchangeFromCreationToDestruction)
     m_host->ClearLog();
 
     DestroyPlugin();
-    ok_sequence(*m_host, s_seqNone, "destruction");
+    ok_sequence(*m_host, g_seqNone, "destruction");
     std::string sHelp = sAppDir + "\\HELP\\QFFTANA.HLP";
     EXPECT_EQ(DriveHelpQuitCount(sHelp.c_str()), 1) << "WinHelp is told to quit for " << sHelp;
     EXPECT_TRUE(std::filesystem::exists(FileIn("QFFTANA.INI"))) << "settings written back";
@@ -110,7 +108,7 @@ TEST_F(Lifecycle, RefreshAsksForDataOnlyWhileAnalysing)
 {
     CreateAndInitialise();
     m_host->Send(QPM_REFRESH, 0, 0);
-    ok_sequence(*m_host, s_seqNone, "refresh while idle");
+    ok_sequence(*m_host, g_seqNone, "refresh while idle");
     m_host->Send(QPM_STARTANALY, 0, 0);
     m_host->ClearLog();
     m_host->Send(QPM_REFRESH, 0, 0);
@@ -119,7 +117,7 @@ TEST_F(Lifecycle, RefreshAsksForDataOnlyWhileAnalysing)
     m_host->Send(QPM_STOPANALY, 0, 0);
     m_host->ClearLog();
     m_host->Send(QPM_REFRESH, 0, 0);
-    ok_sequence(*m_host, s_seqNone, "refresh after stop");
+    ok_sequence(*m_host, g_seqNone, "refresh after stop");
 }
 
 TEST_F(Lifecycle, StopReleasesPagesAndUnbindsEverySlot)
@@ -192,21 +190,20 @@ TEST_F(Lifecycle, FreshRecordHasItsCreationDefaults)
 
 TEST_F(Lifecycle, UpdateTimerPostsDelayedUpdateOnce)
 {
-    static const HOSTMSG s_seqDelayed[] = {POSTED_NOTIFY(QPN_DELAYEDUPDATE), SEQ_END};
     CreateAndInitialise();
     SetTimer(m_host->Plugin(), 801, 100, NULL);
     DriveAdvanceClock(300);
-    ok_sequence(*m_host, s_seqNone, "a foreign timer id is ignored");
+    ok_sequence(*m_host, g_seqNone, "a foreign timer id is ignored");
     KillTimer(m_host->Plugin(), 801);
 
     SetTimer(m_host->Plugin(), 800, 250, NULL);
     DriveAdvanceClock(300);
     DrivePump();
-    ok_sequence(*m_host, s_seqDelayed, "timer 800 expired");
+    ok_sequence(*m_host, g_seqDelayedUpdate, "timer 800 expired");
     m_host->ClearLog();
     DriveAdvanceClock(1000);
     DrivePump();
-    ok_sequence(*m_host, s_seqNone, "the update timer is one-shot");
+    ok_sequence(*m_host, g_seqNone, "the update timer is one-shot");
 }
 
 // After its record is freed the window must not hold the handle: a message

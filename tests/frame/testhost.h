@@ -45,6 +45,13 @@ struct HOSTMSG {
 #define LINK_MSG(msg, w, l) {(msg), HM_SENT | HM_LPARAM, (w), (l)}
 #define SEQ_END {0, 0, 0, 0}
 
+// The sequences most checks expect: nothing, one text notification, or
+// the delayed update the update timer posts.
+inline const HOSTMSG g_seqNone[] = {SEQ_END};
+inline const HOSTMSG g_seqErrorText[] = {SENT_NOTIFY(QPN_ERRORTEXT), SEQ_END};
+inline const HOSTMSG g_seqInfoText[] = {SENT_NOTIFY(QPN_INFOTEXT), SEQ_END};
+inline const HOSTMSG g_seqDelayedUpdate[] = {POSTED_NOTIFY(QPN_DELAYEDUPDATE), SEQ_END};
+
 class TestHost {
 public:
     static constexpr WORD NOTIFY_ID = 77;
