@@ -736,6 +736,7 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 #define DLGWINDOWEXTRA      30
 
 /* Dialog messages and WM_GETDLGCODE answers. */
+#define WM_NEXTDLGCTL       0x0028
 #define DM_GETDEFID         (WM_USER + 0)
 #define DM_SETDEFID         (WM_USER + 1)
 #define DC_HASDEFID         0x534B
@@ -995,7 +996,8 @@ BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
 /* The window procedure of dialogs: calls the DWLP_DLGPROC procedure and,
  * when that returns FALSE, does the default processing (WM_SETFONT /
- * WM_GETFONT, DM_GETDEFID / DM_SETDEFID, WM_CLOSE as IDCANCEL, focus).
+ * WM_GETFONT, DM_GETDEFID / DM_SETDEFID, WM_CLOSE as IDCANCEL, focus,
+ * WM_NEXTDLGCTL).
  * When the procedure returns TRUE the result is DWLP_MSGRESULT (the
  * procedure's own value for WM_INITDIALOG and WM_CTLCOLOR*). */
 BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);

@@ -10,14 +10,15 @@ struct CTLCLASS {
     int cbWndExtra;
 };
 
-// Each control keeps a pointer to its state record in its extra bytes.
+// Each control keeps a pointer to its state record in its extra bytes. The
+// names are spelt as Windows registers them, which GetClassNameA reports.
 static const CTLCLASS kClasses[] = {
     {"#32770", DefDlgProcA, DLGWINDOWEXTRA},
-    {"BUTTON", ButtonWndProc, sizeof(void *)},
-    {"EDIT", EditWndProc, sizeof(void *)},
-    {"COMBOBOX", ComboWndProc, sizeof(void *)},
-    {"STATIC", StaticWndProc, sizeof(void *)},
-    {"SCROLLBAR", ScrollBarWndProc, sizeof(void *)},
+    {"Button", ButtonWndProc, sizeof(void *)},
+    {"Edit", EditWndProc, sizeof(void *)},
+    {"ComboBox", ComboWndProc, sizeof(void *)},
+    {"Static", StaticWndProc, sizeof(void *)},
+    {"ScrollBar", ScrollBarWndProc, sizeof(void *)},
 };
 
 void CtlRegisterClasses(void)

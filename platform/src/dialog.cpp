@@ -136,6 +136,17 @@ static LRESULT DlgDefault(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
             PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(hCancel));
         return 0;
     }
+    case WM_NEXTDLGCTL: {
+        // lParam TRUE: wParam is the control; else the next (wParam 0) or
+        // previous tab stop from the focused control.
+        HWND hFocus = GetFocus();
+        HWND hNext = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                    : GetNextDlgTabItem(hDlg, hFocus && IsChild(hDlg, hFocus) ? hFocus : NULL,
+                                                        wParam != 0);
+        if (hNext && IsChild(hDlg, hNext))
+            DlgSetFocus(hNext);
+        return 0;
+    }
     case WM_SETFOCUS: {
         HWND hFirst = GetNextDlgTabItem(hDlg, NULL, FALSE);
         if (hFirst)
