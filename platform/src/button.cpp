@@ -11,7 +11,7 @@ struct BUTTONINFO {
 
 static BUTTONINFO *ButtonInfo(HWND hWnd)
 {
-    return reinterpret_cast<BUTTONINFO *>(GetWindowLongPtrA(hWnd, 0));
+    return CtlInfo<BUTTONINFO>(hWnd);
 }
 
 static UINT ButtonType(HWND hWnd)
@@ -152,13 +152,6 @@ static LRESULT Button_Create(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-static LRESULT Button_Destroy(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    delete ButtonInfo(hWnd);
-    SetWindowLongPtrA(hWnd, 0, 0);
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
 LRESULT CALLBACK ButtonWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (uMsg == WM_NCCREATE)
@@ -169,7 +162,7 @@ LRESULT CALLBACK ButtonWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
 
     switch (uMsg) {
     case WM_NCDESTROY:
-        return Button_Destroy(hWnd, uMsg, wParam, lParam);
+        return CtlFreeInfo<BUTTONINFO>(hWnd, uMsg, wParam, lParam);
     case WM_GETDLGCODE:
         return Button_GetDlgCode(hWnd);
     case WM_SETFONT:

@@ -24,7 +24,7 @@ struct COMBOINFO {
 
 static COMBOINFO *ComboInfo(HWND hWnd)
 {
-    return reinterpret_cast<COMBOINFO *>(GetWindowLongPtrA(hWnd, 0));
+    return CtlInfo<COMBOINFO>(hWnd);
 }
 
 static void ComboNotify(HWND hWnd, COMBOINFO *pInfo, UINT uCode)
@@ -201,13 +201,6 @@ static LRESULT Combo_NcCreate(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-static LRESULT Combo_NcDestroy(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    delete ComboInfo(hWnd);
-    SetWindowLongPtrA(hWnd, 0, 0);
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
 LRESULT CALLBACK ComboWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (uMsg == WM_NCCREATE)
@@ -218,7 +211,7 @@ LRESULT CALLBACK ComboWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
 
     switch (uMsg) {
     case WM_NCDESTROY:
-        return Combo_NcDestroy(hWnd, uMsg, wParam, lParam);
+        return CtlFreeInfo<COMBOINFO>(hWnd, uMsg, wParam, lParam);
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFONT:

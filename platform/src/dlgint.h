@@ -68,4 +68,20 @@ void AutoLogCancelledDialog(LPCSTR lpTemplate);
 // is empty.
 BOOL AutoRunModalHandler(HWND hDlg);
 
+// A standard control keeps its state record in extra bytes slot 0 from
+// WM_NCCREATE to WM_NCDESTROY; before and after there is none.
+template <class T> T *CtlInfo(HWND hCtl)
+{
+    return reinterpret_cast<T *>(GetWindowLongPtrA(hCtl, 0));
+}
+
+// WM_NCDESTROY of a control: frees its record, clears the slot, then the
+// default processing.
+template <class T> LRESULT CtlFreeInfo(HWND hCtl, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    delete CtlInfo<T>(hCtl);
+    SetWindowLongPtrA(hCtl, 0, 0);
+    return DefWindowProcA(hCtl, uMsg, wParam, lParam);
+}
+
 #endif // PLATFORM_DLGINT_H

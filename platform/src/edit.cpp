@@ -23,7 +23,7 @@ struct EDITINFO {
 
 static EDITINFO *EditInfo(HWND hWnd)
 {
-    return reinterpret_cast<EDITINFO *>(GetWindowLongPtrA(hWnd, 0));
+    return CtlInfo<EDITINFO>(hWnd);
 }
 
 static BOOL EditIsLeadByte(unsigned char c)
@@ -247,13 +247,6 @@ static LRESULT Edit_NcCreate(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-static LRESULT Edit_NcDestroy(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    delete EditInfo(hWnd);
-    SetWindowLongPtrA(hWnd, 0, 0);
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
 LRESULT CALLBACK EditWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (uMsg == WM_NCCREATE)
@@ -264,7 +257,7 @@ LRESULT CALLBACK EditWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 
     switch (uMsg) {
     case WM_NCDESTROY:
-        return Edit_NcDestroy(hWnd, uMsg, wParam, lParam);
+        return CtlFreeInfo<EDITINFO>(hWnd, uMsg, wParam, lParam);
     case WM_CREATE:
         pInfo->fCreated = TRUE;
         return DefWindowProcA(hWnd, uMsg, wParam, lParam);

@@ -179,20 +179,13 @@ static LRESULT ScrollBar_NcCreate(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-static LRESULT ScrollBar_NcDestroy(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    delete reinterpret_cast<SCROLLSTATE *>(GetWindowLongPtrA(hWnd, 0));
-    SetWindowLongPtrA(hWnd, 0, 0);
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
 LRESULT CALLBACK ScrollBarWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg) {
     case WM_NCCREATE:
         return ScrollBar_NcCreate(hWnd, uMsg, wParam, lParam);
     case WM_NCDESTROY:
-        return ScrollBar_NcDestroy(hWnd, uMsg, wParam, lParam);
+        return CtlFreeInfo<SCROLLSTATE>(hWnd, uMsg, wParam, lParam);
     default:
         return DefWindowProcA(hWnd, uMsg, wParam, lParam);
     }

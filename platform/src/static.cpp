@@ -12,7 +12,7 @@ struct STATICINFO {
 
 static STATICINFO *StaticInfo(HWND hWnd)
 {
-    return reinterpret_cast<STATICINFO *>(GetWindowLongPtrA(hWnd, 0));
+    return CtlInfo<STATICINFO>(hWnd);
 }
 
 static UINT StaticType(HWND hWnd)
@@ -54,13 +54,6 @@ static LRESULT Static_Create(HWND hWnd, STATICINFO *pInfo, const CREATESTRUCTA *
     return 0;
 }
 
-static LRESULT Static_NcDestroy(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    delete StaticInfo(hWnd);
-    SetWindowLongPtrA(hWnd, 0, 0);
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
 LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (uMsg == WM_NCCREATE)
@@ -71,7 +64,7 @@ LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
 
     switch (uMsg) {
     case WM_NCDESTROY:
-        return Static_NcDestroy(hWnd, uMsg, wParam, lParam);
+        return CtlFreeInfo<STATICINFO>(hWnd, uMsg, wParam, lParam);
     case WM_CREATE:
         return Static_Create(hWnd, pInfo, reinterpret_cast<const CREATESTRUCTA *>(lParam));
     case WM_NCHITTEST: // clicks fall through a static unless it reports them
