@@ -143,6 +143,45 @@ static double ScaledBandPower(const FFTVIEWDATA *pData, const FREQBAND *pBand, i
     return dPower * dV / dH;
 }
 
+typedef void (*BANDCELLPROC)(CSVTEXT *pText, const FFTVIEWDATA *pData, const FREQBAND *pBand, int j);
+
+// Band power cell: "0" while nothing was added.
+static void PowerCell(CSVTEXT *pText, const FFTVIEWDATA *pData, const FREQBAND *pBand, int j)
+{
+    if ((LONG)pData->nAddCount <= 0)
+        CsvText(pText, "0");
+    else
+        CsvFixed(pText, 8, ScaledBandPower(pData, pBand, j));
+}
+
+static void PercentCell(CSVTEXT *pText, const FFTVIEWDATA *, const FREQBAND *pBand, int j)
+{
+    CsvFixed(pText, 3, pBand->afBandPercent[j]);
+}
+
+// The heading and one line per listed band: label, limits, then a cell per
+// channel in use ("ERR" where the band lies beyond the channel's range).
+static void BandTable(CSVTEXT *pText, const FFTVIEWDATA *pData, BANDCELLPROC pfnCell)
+{
+    BandHeading(pText, pData);
+    for (const FREQBAND &band : pData->aBand) {
+        if (!IsListed(&band))
+            continue;
+        BandLimits(pText, &band);
+        for (int j = 0; j < AnalyChannelCount(pData); j++) {
+            if (!InUse(pData, j))
+                continue;
+            CsvText(pText, ",");
+            if (IsBandError(pData, &band, j))
+                CsvText(pText, "ERR");
+            else
+                pfnCell(pText, pData, &band, j);
+        }
+        CsvNewLine(pText);
+    }
+    CsvText(pText, "\r\n\r\n");
+}
+
 static void WriteText(HMMIO hFile, const CSVTEXT *pText)
 {
     mmioWrite(hFile, pText->pchText, (LONG)pText->cchText);
@@ -174,47 +213,13 @@ static void IdentSection(CSVTEXT *pText, const FFTVIEWDATA *pData)
         CsvNewLine(pText);
     }
     CsvText(pText, "\r\nBand Power(uV^2)\r\n");
-    BandHeading(pText, pData);
-    for (const FREQBAND &band : pData->aBand) {
-        if (!IsListed(&band))
-            continue;
-        BandLimits(pText, &band);
-        for (int j = 0; j < AnalyChannelCount(pData); j++) {
-            if (!InUse(pData, j))
-                continue;
-            CsvText(pText, ",");
-            if (IsBandError(pData, &band, j))
-                CsvText(pText, "ERR");
-            else if ((LONG)pData->nAddCount <= 0)
-                CsvText(pText, "0");
-            else
-                CsvFixed(pText, 8, ScaledBandPower(pData, &band, j));
-        }
-        CsvNewLine(pText);
-    }
-    CsvText(pText, "\r\n\r\n");
+    BandTable(pText, pData, PowerCell);
 }
 
 static void PercentSection(CSVTEXT *pText, const FFTVIEWDATA *pData)
 {
     CsvText(pText, "Contain Band Power(%)\r\n");
-    BandHeading(pText, pData);
-    for (const FREQBAND &band : pData->aBand) {
-        if (!IsListed(&band))
-            continue;
-        BandLimits(pText, &band);
-        for (int j = 0; j < AnalyChannelCount(pData); j++) {
-            if (!InUse(pData, j))
-                continue;
-            CsvText(pText, ",");
-            if (IsBandError(pData, &band, j))
-                CsvText(pText, "ERR");
-            else
-                CsvFixed(pText, 3, band.afBandPercent[j]);
-        }
-        CsvNewLine(pText);
-    }
-    CsvText(pText, "\r\n\r\n");
+    BandTable(pText, pData, PercentCell);
 }
 
 // The summed spectra of the channels in use, locked for section 3.
