@@ -16,6 +16,7 @@
 #define PIECE_SAMPLES 65536        // samples decoded at once in the pre-pass
 
 struct tagRECSTREAM {
+    std::string strPath;                  // for messages
     int fd = -1;
     EDFHEADER hdr;
     std::vector<unsigned char> abCache;   // records nCacheFirst .. + nCacheCount
@@ -186,6 +187,7 @@ BOOL RecStreamOpen(const char *pszPath, RECORDING *pRec, char *pszError, size_t 
 {
     *pRec = RECORDING();
     auto pStream = std::make_shared<RECSTREAM>();
+    pStream->strPath = pszPath;
     pStream->fd = open(pszPath, O_RDONLY);
     struct stat st;
     if (pStream->fd < 0 || fstat(pStream->fd, &st) != 0)
@@ -320,12 +322,12 @@ BOOL RecStreamFitSteps(RECORDING *pRec, DWORD nFFTPoints, std::string *pstrNotes
     for (long long r = 0; r < hdr.nRecords; r += nChunk) {
         long long n = hdr.nRecords - r < nChunk ? hdr.nRecords - r : nChunk;
         if (!CacheRecords(pStream, r, n))
-            return Fail(pszError, cbError, pRec->szName, "the file became shorter while it was read");
+            return Fail(pszError, cbError, pStream->strPath.c_str(), "the file became shorter while it was read");
         if (hdr.bDiscontinuous && !CheckContinuous(pStream, r, n, &dStart, szWhat, sizeof(szWhat)))
-            return Fail(pszError, cbError, pRec->szName, szWhat);
+            return Fail(pszError, cbError, pStream->strPath.c_str(), szWhat);
         for (size_t c = 0; c < pRec->aChannels.size(); c++) {
             if (!ScanChannel(pStream, pRec->aChannels[c], r, n, &aScan[c]))
-                return Fail(pszError, cbError, pRec->szName, "the file became shorter while it was read");
+                return Fail(pszError, cbError, pStream->strPath.c_str(), "the file became shorter while it was read");
         }
     }
     for (size_t c = 0; c < pRec->aChannels.size(); c++) {
@@ -357,14 +359,14 @@ BOOL RecStreamLoadPage(RECORDING *pRec, DWORD nFirstSecond, DWORD nSeconds, char
     long long nEndRecord = (long long)ceil((nFirstSecond + nSeconds) / hdr.dRecordSeconds) + 1;
     nEndRecord = nEndRecord > hdr.nRecords ? hdr.nRecords : nEndRecord;
     if (!CacheRecords(pStream, nFirstRecord, nEndRecord - nFirstRecord))
-        return Fail(pszError, cbError, pRec->szName, "the file became shorter while it was read");
+        return Fail(pszError, cbError, pStream->strPath.c_str(), "the file became shorter while it was read");
     BOOL bBdf = hdr.bBdf;
     size_t cbSample = bBdf ? 3 : 2;
     for (RECCHANNEL &ch : pRec->aChannels) {
         unsigned long long nFirst = (unsigned long long)nFirstSecond * ch.nRate;
         size_t nCount = (size_t)nSeconds * ch.nRate;
         if (nFirst + nCount > ch.nStreamSamples)
-            return Fail(pszError, cbError, pRec->szName, "a page beyond the end of the recording was asked for");
+            return Fail(pszError, cbError, pStream->strPath.c_str(), "a page beyond the end of the recording was asked for");
         ch.aPage.resize(nCount);
         short *pnOut = ch.aPage.data();
         BOOL bOk = ForEachSpan(pStream, ch.nFileSignal, nFirst, nCount, [&](const unsigned char *pb, size_t n) {
@@ -372,7 +374,7 @@ BOOL RecStreamLoadPage(RECORDING *pRec, DWORD nFirstSecond, DWORD nSeconds, char
                 *pnOut++ = ToStep(EdfSample(pb + i * cbSample, bBdf), ch.dOffset, ch.dStepsPerDigital);
         });
         if (!bOk)
-            return Fail(pszError, cbError, pRec->szName, "the file became shorter while it was read");
+            return Fail(pszError, cbError, pStream->strPath.c_str(), "the file became shorter while it was read");
     }
     return TRUE;
 }
