@@ -129,6 +129,22 @@ static void RunFFT(const std::string &strFolder, DWORD *pnPoints, BOOL *pbSectio
     *pbSection = GetPrivateProfileIntA("FFTINFO", "FFTAreaSw", 0, strFile.c_str()) == 1;
 }
 
+// Why a page length given does not suit, with the nearest lengths that do.
+static void RefusePage(const HOSTOPTIONS *pOpt, DWORD nRate, DWORD nPoints, BOOL bSection, char *pszError,
+                       size_t cbError)
+{
+    DWORD anNear[2] = {PageNearestFit((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection, -1),
+                       PageNearestFit((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection, 1)};
+    char aszNear[2][32] = {"none", "none"};
+    for (int i = 0; i < 2; i++) {
+        if (anNear[i])
+            snprintf(aszNear[i], sizeof(aszNear[i]), "%u s", (unsigned)anNear[i]);
+    }
+    snprintf(pszError, cbError, "--page-seconds %d does not suit %u FFT points at %u Hz in %s mode; "
+             "the nearest lengths that do: %s shorter, %s longer", pOpt->nPageSeconds, (unsigned)nPoints,
+             (unsigned)nRate, bSection ? "section" : "page", aszNear[0], aszNear[1]);
+}
+
 // The page length: the one given when it suits the FFT size at the base
 // rate, else the default; FALSE with a reason when neither is possible.
 static BOOL ChoosePage(HOSTOPTIONS *pOpt, const RECORDING *pRec, const std::string &strFolder, DWORD *pnPoints,
@@ -137,20 +153,10 @@ static BOOL ChoosePage(HOSTOPTIONS *pOpt, const RECORDING *pRec, const std::stri
     BOOL bSection = FALSE;
     RunFFT(strFolder, pnPoints, &bSection);
     DWORD nRate = RecBaseRate(pRec), nPoints = *pnPoints;
-    const char *pszMode = bSection ? "section" : "page";
     if (pOpt->nPageSeconds > 0) {
         if (PageFits((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection))
             return TRUE;
-        DWORD nBelow = PageNearestFit((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection, -1);
-        DWORD nAbove = PageNearestFit((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection, 1);
-        char szBelow[32] = "none", szAbove[32] = "none";
-        if (nBelow)
-            snprintf(szBelow, sizeof(szBelow), "%u s", (unsigned)nBelow);
-        if (nAbove)
-            snprintf(szAbove, sizeof(szAbove), "%u s", (unsigned)nAbove);
-        snprintf(pszError, cbError, "--page-seconds %d does not suit %u FFT points at %u Hz in %s mode; "
-                 "the nearest lengths that do: %s shorter, %s longer", pOpt->nPageSeconds, (unsigned)nPoints,
-                 (unsigned)nRate, pszMode, szBelow, szAbove);
+        RefusePage(pOpt, nRate, nPoints, bSection, pszError, cbError);
         return FALSE;
     }
     pOpt->nPageSeconds = (int)PageDefault(nRate, nPoints, bSection);
@@ -159,7 +165,7 @@ static BOOL ChoosePage(HOSTOPTIONS *pOpt, const RECORDING *pRec, const std::stri
                  "FFTINFO.FFTPoint", PAGE_MAX_SECONDS, (unsigned)nPoints, (unsigned)nRate);
         return FALSE;
     }
-    if (!pOpt->bQuiet && pOpt->nPageSeconds != PAGE_PREFERRED_SECONDS)
+    if (!pOpt->bQuiet)
         fprintf(stderr, "qfftana: pages of %d s: the whole-second length nearest %d s that suits %u FFT points "
                 "at %u Hz (--page-seconds chooses another)\n", pOpt->nPageSeconds, PAGE_PREFERRED_SECONDS,
                 (unsigned)nPoints, (unsigned)nRate);
