@@ -12,7 +12,6 @@
 #include "plugtext.h"
 #include "prjfile.h"
 #include "recread.h"
-#include "recstream.h"
 #include "report.h"
 #include "session.h"
 #include "setfolder.h"
@@ -189,7 +188,7 @@ static int Analyse(HOSTOPTIONS *pOpt)
     if (!ChoosePage(pOpt, &rec, strFolder, &nPoints, szError, sizeof(szError)))
         return Complain(EXIT_BADARGS, szError);
     std::string strFound;
-    if (rec.pStream && !RecStreamFitSteps(&rec, nPoints, &strFound, szError, sizeof(szError)))
+    if (!RecFitSteps(&rec, nPoints, &strFound, szError, sizeof(szError)))
         return Complain(EXIT_BADRECORDING, szError);
     ShowNotes(rec.strNotes + strFound, pOpt->bQuiet);
     SESSIONRESULT result;

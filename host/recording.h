@@ -77,6 +77,14 @@ DWORD RecWholeSeconds(const RECORDING *pRec);
 unsigned long long RecChannelSamples(const RECCHANNEL *pCh);
 /* The channel's length in samples, held or streamed. */
 
+BOOL RecFitSteps(RECORDING *pRec, DWORD nFFTPoints, std::string *pstrNotes, char *pszError, size_t cbError);
+/* Gives every channel the finest step at which its content, offset
+ * removed, keeps the plug-in's spectra and ADD sums inside 32 bits for
+ * nFFTPoints (ChFineStep): a pass over the file for a streamed recording
+ * (RecStreamFitSteps), the held samples mapped anew otherwise. Flat
+ * channels (and clipping ones of a file) are named in *pstrNotes. FALSE,
+ * with a reason, when a streamed file cannot be read. */
+
 BOOL RecLoadPage(RECORDING *pRec, DWORD nFirstSecond, DWORD nSeconds, char *pszError, size_t cbError);
 /* Puts the samples of the nSeconds from nFirstSecond into every channel's
  * aPage (nSeconds * rate steps each; the seconds must lie within

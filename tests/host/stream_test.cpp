@@ -180,3 +180,30 @@ TEST(RecordingStream, DiscontinuousFileReadOnlyWithoutGaps)
     EXPECT_FALSE(RecStreamFitSteps(&gap, 1024, &strNotes, szError, sizeof(szError)));
     EXPECT_NE(nullptr, strstr(szError, "with a gap at 6.000 s (data record 4)")) << szError;
 }
+
+// Samples held in memory (the built-in recording, BioSig's formats) get the
+// same fine steps: a small content finer, a full-range one coarser, each
+// still the same microvolts.
+TEST(FineStep, HeldSamplesKeepTheirMicrovolts)
+{
+    for (double dAmplitude : {20.0, 32767.0}) {
+        RECORDING rec;
+        RECCHANNEL ch = {};
+        strcpy(ch.szFileLabel, "EEG O1");
+        ch.nRate = 500;
+        ch.dUvPerStep = 0.5;
+        for (int i = 0; i < 1000; i++)
+            ch.aSamples.push_back((short)floor(dAmplitude * sin(0.1 * i) + 0.5));
+        rec.aChannels.push_back(ch);
+        std::vector<short> anBefore = ch.aSamples;
+        std::string strNotes;
+        char szError[128];
+        ASSERT_TRUE(RecFitSteps(&rec, 1024, &strNotes, szError, sizeof(szError)));
+        const RECCHANNEL &fit = rec.aChannels[0];
+        EXPECT_EQ(fit.dUvPerStep, (double)fit.nCalValue / fit.nCalHeight);
+        for (size_t i = 0; i < anBefore.size(); i++) {
+            ASSERT_LE(abs(fit.aSamples[i]), ChStepLimit(500, 1024)) << dAmplitude;
+            ASSERT_NEAR(anBefore[i] * 0.5, fit.aSamples[i] * fit.dUvPerStep, fit.dUvPerStep) << dAmplitude << ", " << i;
+        }
+    }
+}
