@@ -2,7 +2,9 @@
  * hostwnd.h - the host's frame window: parent and notify window of the
  * analysis window. It answers the plug-in's request notifications by
  * pushing the recording's items again, and shows the plug-in's message
- * texts on standard error (information unless quiet, errors always).
+ * texts on standard error, each followed by the host's English
+ * explanation (information unless quiet, errors always; a text repeated
+ * right after itself only once).
  */
 #ifndef HOST_HOSTWND_H
 #define HOST_HOSTWND_H

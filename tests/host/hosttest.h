@@ -3,6 +3,7 @@
 #define TESTS_HOST_HOSTTEST_H
 
 #include <string>
+#include <vector>
 
 #include "recording.h"
 
@@ -35,5 +36,19 @@ void WriteWhole(const std::string &strPath, const std::string &strBytes);
 
 RECORDING ShortDemo(DWORD nSeconds);
 // The built-in recording cut to its first nSeconds.
+
+// One signal of an EDF or BDF file a test writes.
+typedef struct tagTESTSIGNAL {
+    std::string strLabel;          // "EDF Annotations": time stamps from adOnset
+    double dPhysMin, dPhysMax;     // in uV
+    int nDigMin, nDigMax;
+    int nPerRecord;                // samples per data record
+    std::vector<int> anDigital;    // every record's samples, in order
+    std::vector<double> adOnset;   // annotation signal: each record's onset
+} TESTSIGNAL;
+
+std::string EdfBytes(bool bBdf, const char *pszReserved, double dRecordSeconds, const std::vector<TESTSIGNAL> &aSignals);
+// An EDF (or BDF) file with the reserved field given ("EDF+C", "" ...);
+// the record count is that of the first signal.
 
 #endif // TESTS_HOST_HOSTTEST_H
