@@ -111,6 +111,18 @@ TEST_F(Spectrum, CursorSectionOutsideAnAnalysisIsOnlyStored)
     EXPECT_EQ(Record()->nAreaOffset, 100u);
 }
 
+// Each run filters the page as the host sent it, not the last run's output.
+TEST_F(Spectrum, RunsFilterThePageAsTheHostSentIt)
+{
+    WriteSettings({{4, "C3"}}, {{"LowCutSw", "1"}, {"LowCutFreq", "500"}});
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{2000, 3}, {500, 10}}, 10.0));
+    SetArea(0);
+    std::vector<LONG> first = GraphData(0);
+    SetArea(0);
+    EXPECT_EQ(GraphData(0), first);
+}
+
 TEST_F(Spectrum, SectionWithoutUsableChannelStillReports)
 {
     WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});
