@@ -127,6 +127,9 @@ static int FeedSectionBlock(FFTVIEWDATA *pData, int j, short *psWork, DWORD nOff
 
 static void RunSectionChannels(HWND hWnd, FFTVIEWDATA *pData, DWORD nOffset)
 {
+    // A slot this run gives no spectrum has none: ADD must not take it.
+    for (int j = 0; j < AnalyChannelCount(pData); j++)
+        pData->aAnalyCh[j].nLines = 0;
     if (pData->hFFTWork == 0)
         return;
     HGLOBAL hWork = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, SectionBufferBytes(pData));
@@ -138,7 +141,6 @@ static void RunSectionChannels(HWND hWnd, FFTVIEWDATA *pData, DWORD nOffset)
         for (int j = 0; j < AnalyChannelCount(pData); j++) {
             if (!IsUsable(pData, j))
                 continue;
-            pData->aAnalyCh[j].nLines = 0;
             if (LOWORD(FeedSectionBlock(pData, j, psWork, nOffset)) != 0)
                 ShowChannelSpectrum(hWnd, pData, j, FALSE, FG_REDRAW_NORMAL);
             else
