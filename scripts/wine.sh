@@ -24,7 +24,7 @@ wine32=(/usr/lib/wine/wine)
 # fresh machine does not have.
 runs32() {
   local probe rc=0
-  probe=$(mktemp /tmp/qfelf32.XXXXXX)
+  probe=$(mktemp "$PWD/.qfelf32.XXXXXX") # where the builds run: not a noexec /tmp
   printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$probe"
   printf '\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00' >>"$probe"
   printf '\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00' >>"$probe"
