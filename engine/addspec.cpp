@@ -146,8 +146,9 @@ static BOOL AddChannel(HWND hWnd, FFTVIEWDATA *pData, int j)
     return bAdded;
 }
 
-// Appends the current section and every addable slot's results to the log.
-static void LogSection(FFTVIEWDATA *pData)
+// Appends the current section and the results of every slot that was just
+// added (abAdded) to the log; the others get a total of 0.
+static void LogSection(FFTVIEWDATA *pData, const BOOL *abAdded)
 {
     FFTADDENTRY *pEntry = &pData->aAddLog[pData->nAddCount];
     pEntry->nSectStart = (LONG)pData->nSectStart;
@@ -157,7 +158,7 @@ static void LogSection(FFTVIEWDATA *pData)
     for (int j = 0; j < AnalyChannelCount(pData); j++) {
         const ANALYCHANNEL *pCh = &pData->aAnalyCh[j];
         pEntry->afTotalPower[j] = 0.0f;
-        if (!IsAddable(pCh))
+        if (!abAdded[j])
             continue;
         float fScale = ChannelScale(pCh);
         pEntry->afTotalPower[j] = fScale * pCh->fAddTotal;
@@ -183,16 +184,19 @@ void AddSpectrum(HWND hWnd, FFTVIEWDATA *pData)
     if (pData->nAddCount >= ADD_MAX_ENTRIES) {
         ReportString(hWnd, pData, IDS_ADDFULL, QPN_ERRORTEXT);
     } else {
+        // Only a slot with a spectrum from this run adds: counting one
+        // without would dilute its average.
+        BOOL abAdded[FV_ANALYCH] = {FALSE};
         BOOL bAdded = FALSE;
         for (int j = 0; j < AnalyChannelCount(pData); j++) {
             ANALYCHANNEL *pCh = &pData->aAnalyCh[j];
-            if (IsAddable(pCh) && pCh->hSpecBuf != NULL && pCh->hAddSumBuf != NULL &&
-                pData->hFFTWork != 0 && AddChannel(hWnd, pData, j))
-                bAdded = TRUE;
+            if (IsAddable(pCh) && pCh->nLines > 0 && pCh->hSpecBuf != NULL &&
+                pCh->hAddSumBuf != NULL && pData->hFFTWork != 0 && AddChannel(hWnd, pData, j))
+                abAdded[j] = bAdded = TRUE;
             InvalidateBarGraph(hWnd, j, FALSE);
         }
         if (bAdded)
-            LogSection(pData);
+            LogSection(pData, abAdded);
     }
     ShowAddCount(hWnd, pData, "%2i");
     ShowAddState(hWnd, pData);

@@ -37,10 +37,11 @@ void CopyChannelCal(ANALYCHANNEL *pCh, const HOSTCHANNEL *pHost)
     }
     pCh->nScaleRef = pHost->nCalHeight;
     if (pHost->nCalValue > 0) {
-        // The range factor is a single-precision constant; the product is
-        // formed in double so that large host values cannot wrap.
-        double dScaled = (double)pHost->nCalRange * (double)pHost->nCalHeight * (double)0.005f;
-        ULONGLONG nScaled = (ULONGLONG)dScaled;
+        // Single precision throughout, the range factor included: in double
+        // 400 x 65535 x 0.005f falls just short of 131070 and truncates to
+        // 131069. The integer product is formed in 64 bits so it cannot wrap.
+        float fScaled = (float)((ULONGLONG)pHost->nCalRange * pHost->nCalHeight) * 0.005f;
+        ULONGLONG nScaled = (ULONGLONG)fScaled;
         ULONGLONG nRef = nScaled / pHost->nCalValue;
         pCh->nScaleRef = nRef > 0xFFFFFFFFull ? 0xFFFFFFFFu : (DWORD)nRef;
     }

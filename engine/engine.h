@@ -25,9 +25,11 @@ void UpdateChannelCal(HWND hWnd, FFTVIEWDATA *pData);
    channel. */
 
 void SetupFFT(HWND hWnd, FFTVIEWDATA *pData, int nFlag);
-/* Rebuilds the FFT object, the spectrum and sum buffers and the graphs for
-   the bound channels; reports a size error with string 9. nFlag is unused.
-   Nothing while not analysing. */
+/* Rebuilds the FFT object, the spectrum buffers and the graphs for the
+   bound channels; reports a size error with string 9. A channel whose
+   size code, points and rate are unchanged keeps its ADD sums; where a
+   channel with sums changed, the whole ADD state is cleared as CLEAR does.
+   nFlag is unused. Nothing while not analysing. */
 
 void SetupFilter(HWND hWnd, FFTVIEWDATA *pData);
 /* Gives the filter object the channel rates and cut-offs and designs it.
@@ -54,9 +56,9 @@ void SyncGraphs(HWND hWnd, FFTVIEWDATA *pData, HWND hSource, int nCode, int iSou
    the magnification (21, also kept in nFFTViewMag). Other codes do nothing. */
 
 void AddSpectrum(HWND hWnd, FFTVIEWDATA *pData);
-/* Adds the current spectrum of every bound, sized slot to its running sum
-   (sums saturate at the 32-bit limits), shows the average, derives the ADD
-   parameters and logs the section. With 100 entries logged it refuses with
+/* Adds the current spectrum of every bound, sized slot that has one from
+   the last run to its running sum (sums saturate at the 32-bit limits),
+   shows the average, derives the ADD parameters and logs the section. With 100 entries logged it refuses with
    string 7. Shows the add count and the ADD indicator either way. */
 
 void ClearAdd(HWND hWnd, FFTVIEWDATA *pData);

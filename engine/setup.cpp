@@ -141,22 +141,62 @@ static BOOL SetUpChannel(HWND hWnd, FFTVIEWDATA *pData, int j)
     return bSizeOk;
 }
 
+// What fixes the frequency of each spectral line of a slot.
+typedef struct tagLINEGEOMETRY {
+    DWORD nSizeCode;
+    DWORD nChFFTPoint;
+    DWORD nChRate;
+} LINEGEOMETRY;
+
+static LINEGEOMETRY Geometry(const ANALYCHANNEL *pCh)
+{
+    LINEGEOMETRY geo = {pCh->nSizeCode, pCh->nChFFTPoint, pCh->nChRate};
+    return geo;
+}
+
+// A bound slot whose lines are unchanged goes on with its old sums in
+// place of the new empty buffer; otherwise the old sums are dropped.
+// Returns TRUE when dropped sums held something.
+static BOOL CarryOverSums(ANALYCHANNEL *pCh, const LINEGEOMETRY *pOld, HGLOBAL hOldSum)
+{
+    LINEGEOMETRY now = Geometry(pCh);
+    BOOL bBound = pCh->nHostCh >= 0 && pCh->nHostCh < FV_HOSTCH;
+    if (bBound && hOldSum != NULL && now.nSizeCode == pOld->nSizeCode &&
+        now.nChFFTPoint == pOld->nChFFTPoint && now.nChRate == pOld->nChRate) {
+        FreeBuffer(&pCh->hAddSumBuf);
+        pCh->hAddSumBuf = hOldSum;
+        return FALSE;
+    }
+    FreeBuffer(&hOldSum);
+    return pCh->nChAddCount > 0;
+}
+
+// The spectrum buffers are renewed; a slot's ADD sums survive where its
+// lines are unchanged. Sums whose lines changed cannot be combined with new
+// spectra, so then the whole ADD state is cleared, as CLEAR does.
 void SetupFFT(HWND hWnd, FFTVIEWDATA *pData, int)
 {
     if (pData->wAnalyState == 0)
         return;
     if (pData->hFFTWork != 0)
         pData->hFFTWork = FgDestroy(pData->hFFTWork);
-    BOOL bSizeError = FALSE;
+    BOOL bSizeError = FALSE, bSumsLost = FALSE;
     for (int j = 0; j < AnalyChannelCount(pData); j++) {
         ANALYCHANNEL *pCh = &pData->aAnalyCh[j];
+        LINEGEOMETRY old = Geometry(pCh);
+        HGLOBAL hOldSum = pCh->hAddSumBuf;
+        pCh->hAddSumBuf = NULL;
         FreeBuffer(&pCh->hSpecBuf);
-        FreeBuffer(&pCh->hAddSumBuf);
+        pCh->nLines = 0;
         if (pCh->nHostCh >= 0 && pCh->nHostCh < FV_HOSTCH && !SetUpChannel(hWnd, pData, j))
             bSizeError = TRUE;
+        if (CarryOverSums(pCh, &old, hOldSum))
+            bSumsLost = TRUE;
     }
     if (pData->hFFTWork != 0)
         FgResetData(pData->hFFTWork);
+    if (bSumsLost)
+        ClearAdd(hWnd, pData);
     if (bSizeError)
         ReportString(hWnd, pData, IDS_POINTSPAGE, QPN_ERRORTEXT);
     else

@@ -127,6 +127,9 @@ static int FeedSectionBlock(FFTVIEWDATA *pData, int j, short *psWork, DWORD nOff
 
 static void RunSectionChannels(HWND hWnd, FFTVIEWDATA *pData, DWORD nOffset)
 {
+    // A slot this run gives no spectrum has none: ADD must not take it.
+    for (int j = 0; j < AnalyChannelCount(pData); j++)
+        pData->aAnalyCh[j].nLines = 0;
     if (pData->hFFTWork == 0)
         return;
     HGLOBAL hWork = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, SectionBufferBytes(pData));
@@ -138,7 +141,6 @@ static void RunSectionChannels(HWND hWnd, FFTVIEWDATA *pData, DWORD nOffset)
         for (int j = 0; j < AnalyChannelCount(pData); j++) {
             if (!IsUsable(pData, j))
                 continue;
-            pData->aAnalyCh[j].nLines = 0;
             if (LOWORD(FeedSectionBlock(pData, j, psWork, nOffset)) != 0)
                 ShowChannelSpectrum(hWnd, pData, j, FALSE, FG_REDRAW_NORMAL);
             else
@@ -184,33 +186,57 @@ int CalcSectionFFT(HWND hWnd, FFTVIEWDATA *pData, DWORD nOffset)
     return 1;
 }
 
-// The page samples of every slot the page FFT feeds, locked for the run.
+// The filtered copies of the pages the page FFT feeds, in one working
+// block locked for the run.
 typedef struct tagPAGERUN {
+    HGLOBAL hWork;
     short *apsPage[FV_ANALYCH];   // NULL: slot not fed
     DWORD anSamples[FV_ANALYCH];
     DWORD nBlockLen;              // L, of the first fed slot
     DWORD nPageLen;               // N, of the first fed slot
 } PAGERUN;
 
-// Scales and filters each usable slot's stored page in place and locks it
-// for the block loop; the first one fixes block and page length.
+// Room for the pages of every slot the run feeds; 0 when there are none or
+// they exceed what one block can address.
+static SIZE_T PageCopyBytes(FFTVIEWDATA *pData)
+{
+    ULONGLONG cb = 0;
+    for (int j = 0; j < AnalyChannelCount(pData); j++) {
+        if (IsPageUsable(pData, j))
+            cb += (ULONGLONG)BoundHost(pData, j)->nDataSamples * 2;
+    }
+    return cb <= (ULONGLONG)(SIZE_T)-1 ? (SIZE_T)cb : 0;
+}
+
+// Copies each usable slot's page into the working block, scales and filters
+// the copy: the stored page stays as the host sent it, so the next run over
+// it filters the same samples. The first slot fixes block and page length.
 static void PreparePage(FFTVIEWDATA *pData, PAGERUN *pRun)
 {
     memset(pRun, 0, sizeof(*pRun));
+    for (int j = 0; j < AnalyChannelCount(pData); j++)
+        pData->aAnalyCh[j].nLines = 0;
+    SIZE_T cbWork = PageCopyBytes(pData);
+    pRun->hWork = cbWork > 0 ? GlobalAlloc(GMEM_MOVEABLE, cbWork) : NULL;
+    short *psCopy = pRun->hWork != NULL ? (short *)GlobalLock(pRun->hWork) : NULL;
+    if (psCopy == NULL)
+        return;
     BOOL bFixed = FALSE;
     for (int j = 0; j < AnalyChannelCount(pData); j++) {
-        ANALYCHANNEL *pCh = &pData->aAnalyCh[j];
-        pCh->nLines = 0;
         if (!IsPageUsable(pData, j))
             continue;
         HOSTCHANNEL *pHost = BoundHost(pData, j);
-        short *psPage = (short *)GlobalLock(pHost->hData);
+        const short *psPage = (const short *)GlobalLock(pHost->hData);
         if (psPage == NULL)
             continue;
+        memcpy(psCopy, psPage, (size_t)pHost->nDataSamples * 2);
+        GlobalUnlock(pHost->hData);
         SetScaling(pData, j);
-        FilterSamples(pData, j, psPage, pHost->nDataSamples);
-        pRun->apsPage[j] = psPage;
+        FilterSamples(pData, j, psCopy, pHost->nDataSamples);
+        pRun->apsPage[j] = psCopy;
         pRun->anSamples[j] = pHost->nDataSamples;
+        psCopy += pHost->nDataSamples;
+        ANALYCHANNEL *pCh = &pData->aAnalyCh[j];
         if (!bFixed && pCh->nBlockLen > 0) {
             pRun->nBlockLen = pCh->nBlockLen;
             pRun->nPageLen = pHost->nDataSamples;
@@ -219,12 +245,12 @@ static void PreparePage(FFTVIEWDATA *pData, PAGERUN *pRun)
     }
 }
 
-static void ReleasePage(FFTVIEWDATA *pData, PAGERUN *pRun)
+static void ReleasePage(PAGERUN *pRun)
 {
-    for (int j = 0; j < FV_ANALYCH; j++) {
-        if (pRun->apsPage[j] != NULL)
-            GlobalUnlock(BoundHost(pData, j)->hData);
-    }
+    if (pRun->hWork == NULL)
+        return;
+    GlobalUnlock(pRun->hWork);
+    GlobalFree(pRun->hWork);
 }
 
 static void AccumulateCoherence(FFTVIEWDATA *pData)
@@ -296,7 +322,7 @@ int CalcPageFFT(HWND hWnd, FFTVIEWDATA *pData, WPARAM wRedraw)
         if (pData->wCohEnable != 0)
             FgCohBegin(pData->hFFTWork, pData->wAnalyCh);
         DWORD nBlocks = run.nBlockLen > 0 ? FeedPageBlocks(pData, &run) : 0;
-        ReleasePage(pData, &run);
+        ReleasePage(&run);
         bIncomplete = ShowPageResults(hWnd, pData, nBlocks, wRedraw);
         if (pData->wCohEnable != 0)
             StoreCoherence(pData, FALSE);

@@ -20,6 +20,8 @@
 #define TXOUT_SECTIONS 0x0001
 // Spectrum cells are "%7.2f": seven wide ("0.50,  12.34,   5.67,").
 #define SPECTRUM_CELL_WIDTH 7
+// The report is written beside its target under this suffix first.
+#define TEMP_SUFFIX ".tmp"
 
 // The module's save dialog and its buffers.
 static OPENFILENAMEA s_ofn;
@@ -182,9 +184,10 @@ static void BandTable(CSVTEXT *pText, const FFTVIEWDATA *pData, BANDCELLPROC pfn
     CsvText(pText, "\r\n\r\n");
 }
 
-static void WriteText(HMMIO hFile, const CSVTEXT *pText)
+// FALSE unless every byte was written (a full disk writes fewer).
+static BOOL WriteText(HMMIO hFile, const CSVTEXT *pText)
 {
-    mmioWrite(hFile, pText->pchText, (LONG)pText->cchText);
+    return mmioWrite(hFile, pText->pchText, (LONG)pText->cchText) == (LONG)pText->cchText;
 }
 
 static void IdentSection(CSVTEXT *pText, const FFTVIEWDATA *pData)
@@ -374,7 +377,8 @@ static SIZE_T WorkingBytes(const FFTVIEWDATA *pData)
 }
 
 // Assembles each section in the working buffer and writes it with one call.
-// Returns FALSE when the buffer could not grow for a section.
+// Returns FALSE when the buffer could not grow for a section or a write
+// failed.
 static BOOL WriteSections(HMMIO hFile, CSVTEXT *pText, const FFTVIEWDATA *pData)
 {
     void (*const apfnSection[])(CSVTEXT *, const FFTVIEWDATA *) = {
@@ -384,11 +388,34 @@ static BOOL WriteSections(HMMIO hFile, CSVTEXT *pText, const FFTVIEWDATA *pData)
     for (int s = 0; s < nSections; s++) {
         CsvTextReset(pText);
         apfnSection[s](pText, pData);
-        if (pText->bFailed)
+        if (pText->bFailed || !WriteText(hFile, pText))
             return FALSE;
-        WriteText(hFile, pText);
     }
     return TRUE;
+}
+
+// Writes the report to a temporary file in the target's folder and renames
+// it over the target only once every byte is written and the file closed:
+// a failure leaves an earlier report as it was and no partial file.
+static BOOL WriteReport(const FFTVIEWDATA *pData)
+{
+    char szTemp[MAX_PATH + sizeof(TEMP_SUFFIX)];
+    if (!TextJoin(szTemp, sizeof(szTemp), pData->szCSVFile, TEMP_SUFFIX))
+        return FALSE;
+    HMMIO hFile = mmioOpenA(szTemp, NULL, MMIO_CREATE | MMIO_WRITE);
+    if (hFile == NULL)
+        return FALSE;
+    CSVTEXT text;
+    BOOL bWritten = CsvTextOpen(&text, WorkingBytes(pData));
+    if (bWritten) {
+        bWritten = WriteSections(hFile, &text, pData);
+        CsvTextClose(&text);
+    }
+    bWritten = mmioClose(hFile, 0) == MMSYSERR_NOERROR && bWritten;
+    if (bWritten && MoveFileExA(szTemp, pData->szCSVFile, MOVEFILE_REPLACE_EXISTING))
+        return TRUE;
+    DeleteFileA(szTemp);
+    return FALSE;
 }
 
 int CsvSaveReport(HWND hWnd, FFTVIEWDATA *pData)
@@ -404,16 +431,5 @@ int CsvSaveReport(HWND hWnd, FFTVIEWDATA *pData)
         return CSV_NOTSAVED;
     TextCopy(pData->szCSVFile, sizeof(pData->szCSVFile), s_szFile);
 
-    HMMIO hFile = mmioOpenA(pData->szCSVFile, NULL, MMIO_CREATE | MMIO_WRITE);
-    if (hFile == NULL)
-        return CSV_FAILED;
-    CSVTEXT text;
-    if (!CsvTextOpen(&text, WorkingBytes(pData))) {
-        mmioClose(hFile, 0);
-        return CSV_FAILED;
-    }
-    BOOL bWritten = WriteSections(hFile, &text, pData);
-    CsvTextClose(&text);
-    mmioClose(hFile, 0);
-    return bWritten ? CSV_SAVED : CSV_FAILED;
+    return WriteReport(pData) ? CSV_SAVED : CSV_FAILED;
 }

@@ -26,8 +26,10 @@ void CsvSaveInit(void);
 int CsvSaveReport(HWND hWnd, FFTVIEWDATA *pData);
 /* Asks for a file with the save dialog, owned by hWnd, proposing
    szCSVFile, and writes the report of the locked record pData into it.
-   The chosen path is kept in szCSVFile even when writing fails. Returns
-   CSV_SAVED, CSV_NOTSAVED (wAnalyState 0 or cancelled; nothing touched) or
-   CSV_FAILED. A failed write to an open file is not detected. */
+   The chosen path is kept in szCSVFile even when writing fails. The report
+   goes to a temporary file beside it (its name plus ".tmp") that replaces
+   the target only when every byte was written; a failure removes it and
+   leaves an earlier report intact. Returns CSV_SAVED, CSV_NOTSAVED
+   (wAnalyState 0 or cancelled; nothing touched) or CSV_FAILED. */
 
 #endif /* QFFTANA_CSVSAVE_H */

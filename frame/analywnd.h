@@ -33,6 +33,7 @@ void AnalyWnd_KeyNotify(HWND hWnd, FFTVIEWDATA *pData, WORD wEvent, WORD wKey);
 
 void AnalyWnd_RunSectionFFT(HWND hWnd, FFTVIEWDATA *pData);
 /* Section FFT at nAreaOffset, then the coherence window is told to refresh;
-   item 124 runs it when the cursor area moves. */
+   item 124 runs it when the cursor area moves. Nothing while no analysis
+   runs. */
 
 #endif /* QFFTANA_ANALYWND_H */

@@ -27,6 +27,8 @@ HGLOBAL FFTViewDataCreate(HWND hWnd)
     pData->wAnalyCh = DEFAULT_ANALYCH;
     for (int b = 0; b < FV_BANDS; b++)
         pData->acrBandColor[b] = s_acrBandColor[b];
+    for (int j = 0; j < FV_ANALYCH; j++)
+        pData->aAnalyCh[j].nHostCh = -1;
     GlobalUnlock(hData);
     return hData;
 }

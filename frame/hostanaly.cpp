@@ -190,6 +190,9 @@ void AnalyWnd_SetArea(HWND hWnd, FFTVIEWDATA *pData, DWORD nPageStart)
 
 void AnalyWnd_RunSectionFFT(HWND hWnd, FFTVIEWDATA *pData)
 {
+    // As for a page position: outside an analysis the offset is only kept.
+    if (pData->wAnalyState < 2)
+        return;
     CalcSectionFFT(hWnd, pData, pData->nAreaOffset);
     PostCohRefresh(pData);
 }

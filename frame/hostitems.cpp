@@ -82,6 +82,14 @@ static void SetChannelValue(FFTVIEWDATA *pData, WORD wItem, WORD wCh, DWORD dwVa
     }
 }
 
+// Rate x time in samples: the field is 32 bits wide, so a longer or faster
+// recording saturates at 0xFFFFFFFF instead of wrapping round.
+static DWORD TotalSamples(LONG nBaseRate, DWORD nTime)
+{
+    ULONGLONG nSamples = (ULONGLONG)(DWORD)nBaseRate * nTime;
+    return nSamples > 0xFFFFFFFFull ? 0xFFFFFFFFu : (DWORD)nSamples;
+}
+
 void AnalyWnd_SetValue(HWND hWnd, FFTVIEWDATA *pData, WORD wItem, WORD wIndex, DWORD dwValue)
 {
     if (pData == NULL || wItem < SETVALUE_FIRST || wItem > SETVALUE_LAST)
@@ -109,7 +117,7 @@ void AnalyWnd_SetValue(HWND hWnd, FFTVIEWDATA *pData, WORD wItem, WORD wIndex, D
     case QPI_PAGETIME: pData->nPageTime = dwValue; break;
     case QPI_TOTALTIME:
         pData->nTotalTime = dwValue;
-        pData->nTotalSamples = (DWORD)pData->nBaseRate * dwValue;
+        pData->nTotalSamples = TotalSamples(pData->nBaseRate, dwValue);
         break;
     case QPI_ITEM23: pData->nHostItem23 = dwValue; break;
     case QPI_ITEM24:
@@ -127,13 +135,15 @@ void AnalyWnd_SetValue(HWND hWnd, FFTVIEWDATA *pData, WORD wItem, WORD wIndex, D
 }
 
 // Item 22 reads back the total time from the total samples. Without a base
-// rate (or where the quotient does not fit) there is no time to give: 0.
+// rate there is no time to give: 0. Where the samples do not fit the signed
+// division (saturated, or past its range) it answers the time the host gave.
 static LONG TotalTime(const FFTVIEWDATA *pData)
 {
-    LONG nSamples = (LONG)pData->nTotalSamples;
-    if (pData->nBaseRate == 0 || (nSamples == INT32_MIN && pData->nBaseRate == -1))
+    if (pData->nBaseRate == 0)
         return 0;
-    return nSamples / pData->nBaseRate;
+    if (pData->nTotalSamples > (DWORD)INT32_MAX)
+        return (LONG)pData->nTotalTime;
+    return (LONG)pData->nTotalSamples / pData->nBaseRate;
 }
 
 static LRESULT GetChannelValue(const FFTVIEWDATA *pData, WORD wItem, WORD wCh)

@@ -168,6 +168,7 @@ static void LoadAnalyChannels(FFTVIEWDATA *pData)
 static void LoadCoherence(FFTVIEWDATA *pData)
 {
     pData->wCohEnable = (WORD)ReadNumber(pData->szIniFileX, SEC_INITIAL, "Enable", 0);
+    pData->wCoherenceSquare = 0;
     if (pData->wCohEnable != 0)
         pData->wCoherenceSquare =
             (WORD)ReadNumber(pData->szIniFileX, SEC_INITIAL, "CoherenceSquare", 1);

@@ -66,15 +66,13 @@ static BIQUAD DesignButter2(int nRate, int nCut, bool bHighPass)
     return bq;
 }
 
-/* Rounds to nearest (ties to even, as lrint) and saturates to 16 bits.
- * Adding and taking away 1.5 * 2^52 leaves the double rounded to an integer
- * in the default rounding mode; the cast then is exact. This avoids a
- * library call per sample where the target lacks a rounding instruction. */
+/* Rounds to nearest, ties to even, and saturates to 16 bits. lrint rounds
+ * the double as it stands in the default rounding mode, whatever precision
+ * the sums were evaluated in, and compiles to one conversion instruction
+ * (the module is built without errno from maths functions). */
 static short Saturate(double y)
 {
-    const double dRound = 6755399441055744.0;
-    const double dClamped = std::min(32767.0, std::max(-32768.0, y));
-    return short(int((dClamped + dRound) - dRound));
+    return short(lrint(std::min(32767.0, std::max(-32768.0, y))));
 }
 
 /* Transposed direct form II over one segment, starting from the steady state

@@ -134,7 +134,7 @@ QF_EXPORT BOOL WINAPI FgRegisterGraphClass(void);
 /* Registers FG_GRAPH_CLASS as a global class (CS_GLOBALCLASS) of this
  * module's instance, so any module of the process can create graphs.
  * Calling it again is harmless. Returns TRUE when the class exists
- * afterwards. */
+ * afterwards. The library unregisters it when it is unloaded. */
 
 #ifdef __cplusplus
 }

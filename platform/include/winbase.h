@@ -225,6 +225,15 @@ BOOL WINAPI CopyFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, BOOL bFai
  * ERROR_SHARING_VIOLATION (source and target are the same file),
  * ERROR_ACCESS_DENIED, ERROR_INVALID_PARAMETER (NULL name). */
 
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+
+BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+/* Renames a file within its file system, in one step. With
+ * MOVEFILE_REPLACE_EXISTING an existing file lpNewFileName is replaced;
+ * without it FALSE with ERROR_ALREADY_EXISTS. Other flags are ignored.
+ * FALSE with ERROR_FILE_NOT_FOUND / ERROR_PATH_NOT_FOUND or
+ * ERROR_ACCESS_DENIED (also where the target is a folder). */
+
 BOOL WINAPI DeleteFileA(LPCSTR lpFileName);
 /* Deletes a file (not a folder). FALSE with ERROR_FILE_NOT_FOUND,
  * ERROR_PATH_NOT_FOUND or ERROR_ACCESS_DENIED (also for a folder). */

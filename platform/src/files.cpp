@@ -101,6 +101,27 @@ extern "C" BOOL WINAPI CopyFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName
     return TRUE;
 }
 
+extern "C" BOOL WINAPI MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags)
+{
+    std::string strSrc, strDst;
+    if (!FilesHostPath(lpExistingFileName, strSrc) || !FilesHostPath(lpNewFileName, strDst))
+        return FALSE;
+    struct stat st;
+    if (stat(strDst.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return FALSE;
+        }
+        if (!(dwFlags & MOVEFILE_REPLACE_EXISTING)) {
+            SetLastError(ERROR_ALREADY_EXISTS);
+            return FALSE;
+        }
+    }
+    if (rename(strSrc.c_str(), strDst.c_str()) != 0)
+        return FilesFail(errno, strSrc);
+    return TRUE;
+}
+
 extern "C" BOOL WINAPI DeleteFileA(LPCSTR lpFileName)
 {
     std::string strHost;

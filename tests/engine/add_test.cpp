@@ -66,6 +66,10 @@ TEST_F(AddSections, AverageOfTwoSpectraIsTheTruncatedMeanOfTheSums)
     SetAreaOffset(100);
     std::vector<LONG> first = GraphData(0);
     Command(1021);
+    // Pages of another length rebuild the FFT set-up; the sums stay.
+    std::vector<short> shortPage = Sines(250, 2500, {{900, 10}}, 30.0, 23);
+    m_host->Send(QPM_SETCHDATA, MAKEWPARAM(0, 250), (LPARAM)shortPage.data());
+    SendPage(0, Sines(500, 5000, {{900, 10}, {300, 5}}, 30.0, 21));
     SetAreaOffset(2500);
     std::vector<LONG> second = GraphData(0);
     Command(1021);
@@ -119,6 +123,39 @@ TEST_F(AddSections, FullLogRefusesWithoutChangingAnything)
     EXPECT_EQ(memcmp(pAfter->aAddLog, pFull->aAddLog, sizeof(pFull->aAddLog)), 0);
     EXPECT_EQ(pAfter->aAnalyCh[0].nChAddCount, 100u);
     EXPECT_EQ(ChildText(1012), "100");
+}
+
+// C4 at 100 Hz cannot take 1024 points: its lines change, so no sum can
+// go on and the whole ADD state is cleared.
+TEST_F(AddSections, SetupThatChangesAChannelsLinesClearsTheSums)
+{
+    SetAreaOffset(0);
+    Command(1021);
+    m_host->SetValue(QPI_CHRATE, 1, 100);
+    std::vector<short> slowPage(1000, 0);
+    m_host->Send(QPM_SETCHDATA, MAKEWPARAM(1, 100), (LPARAM)slowPage.data());
+    auto pData = Record();
+    EXPECT_EQ(pData->nAddCount, 0u);
+    EXPECT_EQ(pData->aAnalyCh[0].nChAddCount, 0u);
+    EXPECT_EQ(SendMessageA(Child(1050), FGM_GETADDMODE, 0, 0), 0);
+    EXPECT_EQ(ChildText(1012), "  0");
+}
+
+// A slot without a spectrum in this run (no page yet) is not counted, so
+// its later average is not diluted.
+TEST_F(Add, SlotWithoutASpectrumIsNotCounted)
+{
+    WriteSettings({{4, "C3"}, {4, "C4"}}, {{"FFTAreaSw", "1"}});
+    Start(Channels(500, {"C3", "C4"}));
+    SendPage(0, Sines(500, 5000, {{900, 10}}, 30.0, 21));
+    SetAreaOffset(0);
+    Command(1021);
+    EXPECT_EQ(Record()->aAnalyCh[1].nChAddCount, 0u);
+    SendPage(1, Sines(500, 5000, {{600, 20}}, 30.0, 22));
+    SetAreaOffset(2000);
+    Command(1021);
+    EXPECT_EQ(GraphAddData(1), GraphData(1));
+    EXPECT_EQ(Record()->aAnalyCh[1].nChAddCount, 1u);
 }
 
 TEST_F(AddSections, F1KeyAddsOnlyAfterAnFFT)

@@ -85,20 +85,21 @@ TEST_F(ChannelSetup, UncalibratedChannelTakesThousandAndScaleReference)
     rec.aChannels[0].nCalHeight = 0xFFFF;
     rec.aChannels[0].nCalRange = 400;
     rec.aChannels.push_back({"C4", 500});
-    rec.aChannels[1].nCalValue = 20;
-    rec.aChannels[1].nCalHeight = 50;
-    rec.aChannels[1].nCalRange = 1000;
+    rec.aChannels[1].nCalValue = 100;
+    rec.aChannels[1].nCalHeight = 1000;
+    rec.aChannels[1].nCalRange = 100;
     WriteSettings({{4, "C3"}, {4, "C4"}});
     Start(rec);
     auto pData = Record();
     EXPECT_EQ(pData->aAnalyCh[0].nCalValue, 1000u);
     EXPECT_EQ(pData->aAnalyCh[0].nCalHeight, 1000u);
-    // trunc(trunc(400 x 65535 x 0.005) / 65535)
-    EXPECT_EQ(pData->aAnalyCh[0].nScaleRef, 1u);
-    EXPECT_EQ(pData->aAnalyCh[1].nCalValue, 20u);
-    EXPECT_EQ(pData->aAnalyCh[1].nCalHeight, 50u);
-    // trunc(trunc(1000 x 50 x 0.005) / 20) = trunc(250 / 20)
-    EXPECT_EQ(pData->aAnalyCh[1].nScaleRef, 12u);
+    // In single precision 400 x 65535 x 0.005 is 131070 (in double, just
+    // below it); 131070 / 65535 = 2.
+    EXPECT_EQ(pData->aAnalyCh[0].nScaleRef, 2u);
+    EXPECT_EQ(pData->aAnalyCh[1].nCalValue, 100u);
+    EXPECT_EQ(pData->aAnalyCh[1].nCalHeight, 1000u);
+    // 100 x 1000 x 0.005 is 500 in single precision: 500 / 100 = 5.
+    EXPECT_EQ(pData->aAnalyCh[1].nScaleRef, 5u);
 }
 
 TEST_F(ChannelSetup, SameCodeAndLabelBindInHostOrder)

@@ -90,6 +90,39 @@ TEST_F(Spectrum, FasterChannelTakesItsOwnOffset)
     }
 }
 
+// The cursor section is only stored outside an analysis; the next page
+// position of an analysis uses it.
+TEST_F(Spectrum, CursorSectionOutsideAnAnalysisIsOnlyStored)
+{
+    WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});
+    CreateAndInitialise();
+    m_host->Send(QPM_SETLINKWND, (WPARAM)m_host->Link(), 0);
+    m_host->ClearLog();
+    SetAreaOffset(700);
+    ok_sequence(*m_host, g_seqNone, "section before the start");
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{1000, 10}}));
+    SetArea(5000);
+    EXPECT_EQ(Record()->nSectStart, 5700u);
+    m_host->Send(QPM_STOPANALY, 0, 0);
+    m_host->ClearLog();
+    SetAreaOffset(100);
+    ok_sequence(*m_host, g_seqNone, "section after the stop");
+    EXPECT_EQ(Record()->nAreaOffset, 100u);
+}
+
+// Each run filters the page as the host sent it, not the last run's output.
+TEST_F(Spectrum, RunsFilterThePageAsTheHostSentIt)
+{
+    WriteSettings({{4, "C3"}}, {{"LowCutSw", "1"}, {"LowCutFreq", "500"}});
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{2000, 3}, {500, 10}}, 10.0));
+    SetArea(0);
+    std::vector<LONG> first = GraphData(0);
+    SetArea(0);
+    EXPECT_EQ(GraphData(0), first);
+}
+
 TEST_F(Spectrum, SectionWithoutUsableChannelStillReports)
 {
     WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});

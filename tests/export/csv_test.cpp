@@ -304,6 +304,31 @@ TEST_F(CsvReport, FileThatCannotBeCreatedFailsButKeepsThePath)
     EXPECT_STREQ(m_pData->szCSVFile, sPath.c_str());
 }
 
+// A write that fails part way (a full disk) is a failure, and the report
+// saved before stays as it was, with no temporary file left beside it.
+TEST_F(CsvReport, FailedWriteKeepsTheEarlierReport)
+{
+    std::string sPath = (m_folder / "r.csv").string();
+    {
+        std::ofstream(sPath, std::ios::binary) << "earlier\r\n";
+    }
+    DriveOnNextFileDialog(sPath.c_str());
+    DriveLimitFileSize(100);
+    int nResult = CsvSaveReport(NULL, m_pData.get());
+    DriveLimitFileSize(-1);
+    EXPECT_EQ(nResult, CSV_FAILED);
+    std::ifstream in(sPath, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "earlier\r\n");
+    in.close();
+    // A save that succeeds replaces the earlier report.
+    DriveOnNextFileDialog(sPath.c_str());
+    EXPECT_EQ(CsvSaveReport(NULL, m_pData.get()), CSV_SAVED);
+    std::ifstream out(sPath, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(out), {}).substr(0, 9), "FileName,");
+    auto files = std::filesystem::directory_iterator(m_folder);
+    EXPECT_EQ(std::distance(begin(files), end(files)), 1) << "no temporary file left";
+}
+
 struct Proposal {
     const char *pszStored, *pszDir, *pszFile;
     DWORD dwFlags;

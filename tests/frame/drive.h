@@ -39,4 +39,8 @@ int DriveHelpQuitCount(const char *pszFile);
 
 void DriveClearLogs(void);
 
+void DriveLimitFileSize(LONG cbMax);
+/* A file written from now on cannot grow beyond cbMax bytes: a write past
+   that fails as on a full disk. A negative cbMax lifts the limit. */
+
 #endif /* TESTS_FRAME_DRIVE_H */

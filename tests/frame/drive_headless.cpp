@@ -1,7 +1,9 @@
 // The tests' drive interface on the headless platform's automation calls.
 #include "drive.h"
 
+#include <signal.h>
 #include <string.h>
+#include <sys/resource.h>
 
 #include <automation.h>
 
@@ -59,4 +61,14 @@ int DriveHelpQuitCount(const char *pszFile)
 void DriveClearLogs(void)
 {
     AutoClearLogs();
+}
+
+// The kernel's file size limit; its signal is ignored, so the write fails.
+void DriveLimitFileSize(LONG cbMax)
+{
+    struct rlimit lim;
+    getrlimit(RLIMIT_FSIZE, &lim);
+    lim.rlim_cur = cbMax < 0 ? lim.rlim_max : (rlim_t)cbMax;
+    signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &lim);
 }

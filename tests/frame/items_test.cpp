@@ -117,8 +117,11 @@ TEST_F(Items, TotalTimeReadsBackThroughTheBaseRate)
         {500, 3600, 3600},
         {200, 0, 0},
         {0, 3600, 0},                     // no base rate: no time rather than a division by 0
-        {0xFFFFFFFF, 5, 5},               // -1 Hz: signed division
-        {0xFFFFFFFF, 0x80000000, 0},      // quotient beyond 32 bits
+        // Samples past the signed range or saturated: the time given.
+        {0xFFFFFFFF, 5, 5},
+        {0xFFFFFFFF, 0x80000000, 0x80000000},
+        {1000, 3000000, 3000000},
+        {50000, 100000, 100000},
     };
     for (const auto &t : s_aTimes) {
         m_host->SetValue(QPI_BASERATE, 0, t.dwRate);

@@ -186,6 +186,10 @@ TEST_F(Lifecycle, FreshRecordHasItsCreationDefaults)
     });
     EXPECT_TRUE(bRecord);
     EXPECT_EQ(GetWindowLongPtrA(hPlugin, FVW_FONT), 0) << "the window's own WM_GETFONT answer";
+    // Every slot starts unbound: a refresh copies nothing from host channel 0.
+    m_host->SetValue(QPI_CHRATE, 0, 500);
+    m_host->Send(QPM_REFRESH, 0, 0);
+    PeekRecord(hPlugin, [](const FFTVIEWDATA &d) { EXPECT_EQ(d.aAnalyCh[0].nChRate, 0u); });
 }
 
 TEST_F(Lifecycle, UpdateTimerPostsDelayedUpdateOnce)

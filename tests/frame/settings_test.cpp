@@ -87,9 +87,12 @@ TEST_F(Settings, ReadOnlyKeysAreNeverWritten)
 
 TEST_F(Settings, CoherenceOffLeavesTheSquareSwitchOffAndUnwritten)
 {
+    WriteFile(FileIn("QFFTANAX.INI"), "[INITIAL]\nEnable=1\nCoherenceSquare=1\n");
+    CreateAndInitialise();
+    // Loaded again with coherence off: the switch of the first load goes.
     const std::string sX = "[INITIAL]\nEnable=0\nCoherenceSquare=1\n";
     WriteFile(FileIn("QFFTANAX.INI"), sX);
-    CreateAndInitialise();
+    m_host->Send(QPM_SETPATH, 0, (LPARAM)SettingsDir().c_str());
     PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
         EXPECT_EQ(d.wCohEnable, 0);
         EXPECT_EQ(d.wCoherenceSquare, 0);

@@ -3,12 +3,14 @@
 // calls or file dialogs, so the test program puts its own functions into
 // the import tables of the plug-in and of itself (MessageBeep, WinHelpA,
 // GetSaveFileNameA): they log each call and answer the save dialog as the
-// test asked. The plug-in itself imports and calls the real functions.
+// test asked; mmioWrite fails past a size the test set, as on a full disk.
+// The plug-in itself imports and calls the real functions.
 #include "drive.h"
 
 #include <string.h>
 
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,8 @@ int s_nBeeps;
 std::vector<HELPCALL> s_helpCalls;
 std::vector<FILEDLGCALL> s_fileCalls;
 std::deque<FILEANSWER> s_fileAnswers;
+LONG s_cbFileLimit = -1;
+std::map<HMMIO, LONG> s_cbWritten;
 
 BOOL WINAPI LoggedMessageBeep(UINT)
 {
@@ -75,6 +79,26 @@ BOOL WINAPI AnsweredGetSaveFileNameA(LPOPENFILENAMEA pOfn)
 // from every function pointer type without a warning).
 typedef void (*ANYPROC)(void);
 
+// Writes up to the size limit of the file and fails beyond it.
+LONG WINAPI LimitedMmioWrite(HMMIO hmmio, const char *pch, LONG cch)
+{
+    typedef LONG(WINAPI * MMIOWRITEPROC)(HMMIO, const char *, LONG);
+    // The real function: the program's own import slot now holds this one.
+    static const MMIOWRITEPROC mmioWrite =
+        (MMIOWRITEPROC)(ANYPROC)GetProcAddress(LoadLibraryA("winmm.dll"), "mmioWrite");
+    if (s_cbFileLimit < 0 || cch < 0)
+        return mmioWrite(hmmio, pch, cch);
+    LONG &cbWritten = s_cbWritten[hmmio];
+    LONG cbRoom = s_cbFileLimit - cbWritten;
+    if (cch <= cbRoom) {
+        cbWritten += cch;
+        return mmioWrite(hmmio, pch, cch);
+    }
+    if (cbRoom > 0 && mmioWrite(hmmio, pch, cbRoom) == cbRoom)
+        cbWritten += cbRoom;
+    return -1;
+}
+
 struct REPLACEMENT {
     const char *pszDll;
     const char *pszName;
@@ -85,6 +109,7 @@ const REPLACEMENT s_aReplacements[] = {
     {"user32.dll", "MessageBeep", (ANYPROC)LoggedMessageBeep},
     {"user32.dll", "WinHelpA", (ANYPROC)LoggedWinHelpA},
     {"comdlg32.dll", "GetSaveFileNameA", (ANYPROC)AnsweredGetSaveFileNameA},
+    {"winmm.dll", "mmioWrite", (ANYPROC)LimitedMmioWrite},
 };
 
 // Replaces pfnReal by pfnOwn in every import slot of hModule that holds it.
@@ -183,4 +208,11 @@ void DriveClearLogs(void)
     s_nBeeps = 0;
     s_helpCalls.clear();
     s_fileCalls.clear();
+}
+
+void DriveLimitFileSize(LONG cbMax)
+{
+    ReplaceImports();
+    s_cbFileLimit = cbMax;
+    s_cbWritten.clear();
 }
