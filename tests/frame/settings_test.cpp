@@ -1,6 +1,4 @@
 // Loading and saving the settings files.
-#include <deque>
-
 #include "fixture.h"
 
 typedef PluginTest Settings;
@@ -143,14 +141,12 @@ TEST_F(Settings, NothingIsWrittenWithoutASettingsFolder)
 // Every key with a value other than its default: what is loaded is written
 // back unchanged into a file from which the read-write keys were removed.
 struct INIKEY {
-    const char *pszSection;
-    const char *pszKey;
-    const char *pszValue;
+    std::string sSection, sKey, sValue;
 };
 
 static std::vector<INIKEY> AllKeys()
 {
-    static const INIKEY s_aFixed[] = {
+    std::vector<INIKEY> keys = {
         {"INITIAL", "PreviewPrint", "0"},     {"INITIAL", "ReportTextMode", "1"},
         {"FFTINFO", "AnalyCh", "4"},          {"FFTINFO", "AutoChSelect", "0"},
         {"FFTINFO", "FFTAreaSw", "1"},        {"FFTINFO", "FFTFreqStdSw", "0"},
@@ -165,26 +161,16 @@ static std::vector<INIKEY> AllKeys()
         {"FFTINFO", "EdgeMinRange", "150"},   {"FFTINFO", "EdgeMaxRange", "2600"},
         {"FFTINFO", "CSVFile", "C:\\data\\report.csv"},
     };
-    static std::deque<std::string> s_texts; // keeps the strings in place
-    std::vector<INIKEY> keys(std::begin(s_aFixed), std::end(s_aFixed));
-    s_texts.clear();
-    auto add = [&](const std::string &sSection, const char *pszKey, const std::string &sValue) {
-        s_texts.push_back(sSection);
-        const char *pszSection = s_texts.back().c_str();
-        s_texts.push_back(sValue);
-        keys.push_back({pszSection, pszKey, s_texts.back().c_str()});
-    };
     for (int i = 1; i <= 8; i++) {
-        std::string sCh = "ANALYCH" + std::to_string(i);
-        add(sCh, "Signal", std::to_string(10 + i));
-        add(sCh, "Label", "L" + std::to_string(i));
-        std::string sBand = "FREQBAND" + std::to_string(i);
-        add(sBand, "Enable", std::to_string(i % 2));
-        add(sBand, "Show", std::to_string((i + 1) % 2));
-        add(sBand, "Color", std::to_string(i + 2));
-        add(sBand, "MinFreq", std::to_string(i * 100));
-        add(sBand, "MaxFreq", std::to_string(i * 100 + 50));
-        add(sBand, "Label", "band " + std::to_string(i));
+        std::string sCh = "ANALYCH" + std::to_string(i), sBand = "FREQBAND" + std::to_string(i);
+        keys.push_back({sCh, "Signal", std::to_string(10 + i)});
+        keys.push_back({sCh, "Label", "L" + std::to_string(i)});
+        keys.push_back({sBand, "Enable", std::to_string(i % 2)});
+        keys.push_back({sBand, "Show", std::to_string((i + 1) % 2)});
+        keys.push_back({sBand, "Color", std::to_string(i + 2)});
+        keys.push_back({sBand, "MinFreq", std::to_string(i * 100)});
+        keys.push_back({sBand, "MaxFreq", std::to_string(i * 100 + 50)});
+        keys.push_back({sBand, "Label", "band " + std::to_string(i)});
     }
     return keys;
 }
@@ -195,7 +181,8 @@ TEST_F(Settings, EveryKeySurvivesAWriteThenReadRoundTrip)
     std::string sIniX = FileIn("QFFTANAX.INI");
     std::vector<INIKEY> keys = AllKeys();
     for (const INIKEY &key : keys)
-        WritePrivateProfileStringA(key.pszSection, key.pszKey, key.pszValue, sIni.c_str());
+        WritePrivateProfileStringA(key.sSection.c_str(), key.sKey.c_str(), key.sValue.c_str(),
+                                   sIni.c_str());
     WritePrivateProfileStringA("FFTINFO", "TxOutOption", "3", sIni.c_str());
     WritePrivateProfileStringA("FFTINFO", "AnalyMaxCh", "6", sIni.c_str());
     WritePrivateProfileStringA("FFTINFO", "FFTCalMode", "0", sIni.c_str());
@@ -220,13 +207,13 @@ TEST_F(Settings, EveryKeySurvivesAWriteThenReadRoundTrip)
     // Written back over a file whose read-write keys are gone, so that only
     // what the save writes can be found there.
     for (const INIKEY &key : keys)
-        WritePrivateProfileStringA(key.pszSection, key.pszKey, NULL, sIni.c_str());
+        WritePrivateProfileStringA(key.sSection.c_str(), key.sKey.c_str(), NULL, sIni.c_str());
     WritePrivateProfileStringA("INITIAL", "CoherenceSquare", NULL, sIniX.c_str());
     DestroyPlugin();
 
     for (const INIKEY &key : keys)
-        EXPECT_EQ(ProfileString(sIni, key.pszSection, key.pszKey), key.pszValue)
-            << key.pszSection << " " << key.pszKey;
+        EXPECT_EQ(ProfileString(sIni, key.sSection.c_str(), key.sKey.c_str()), key.sValue)
+            << key.sSection << " " << key.sKey;
     EXPECT_EQ(ProfileString(sIniX, "INITIAL", "CoherenceSquare"), "0");
     EXPECT_NE(ReadFile(sIni).find("Label=\"L1\""), std::string::npos) << "labels are quoted";
 }
