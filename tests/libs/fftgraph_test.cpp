@@ -198,8 +198,7 @@ TEST_F(GraphTest, SyncValuesRoundTripWithoutNotifying)
     EXPECT_EQ(Send(FGM_GETSYNC, FG_SYNC_FREQ), 1221);
     EXPECT_EQ(Send(FGM_GETSYNC, FG_SYNC_STATE), 1);
     EXPECT_EQ(Send(FGM_GETSYNC, 3), 0);
-    const NOTE none[] = {{}};
-    NOTE_CHECK(none, "FGM_SETSYNC");
+    EXPECT_EQ(NoteTake(), NOTES{}) << "FGM_SETSYNC";
 }
 
 TEST_F(GraphTest, ClickPutsTheCursorOnTheNearestLine)
@@ -225,10 +224,9 @@ TEST_F(GraphTest, ClickPutsTheCursorOnTheNearestLine)
 
 TEST_F(GraphTest, ClickNotifiesTheParentWithTheNewCursorReadable)
 {
-    const NOTE none[] = {{}};
     Send(FGM_SETPROP, FG_PROP_RATE, 500);
     ASSERT_TRUE(AutoClick(m_hwnd));
-    NOTE_CHECK(none, "click without FFT size");
+    EXPECT_EQ(NoteTake(), NOTES{}) << "click without FFT size";
     EXPECT_EQ(Send(FGM_GETSYNC, FG_SYNC_STATE), 0);
 
     SetScale();
@@ -239,17 +237,17 @@ TEST_F(GraphTest, ClickNotifiesTheParentWithTheNewCursorReadable)
         nStateSeen = Send(FGM_GETSYNC, FG_SYNC_STATE);
     });
     ASSERT_TRUE(AutoClick(m_hwnd));  // centre: x 124, line 42
-    const NOTE one[] = {{MAKEWPARAM(kGraphId, FGN_CURSOR), m_hwnd}, {}};
-    NOTE_CHECK(one, "click in the plot");
+    const NOTES one = {{MAKEWPARAM(kGraphId, FGN_CURSOR), m_hwnd}};
+    EXPECT_EQ(NoteTake(), one) << "click in the plot";
     EXPECT_EQ(nFreqSeen, 2051);
     EXPECT_EQ(nStateSeen, 1);
 
     Click(10, 50);  // on the amplitude axis
-    NOTE_CHECK(one, "click beside the plot");
+    EXPECT_EQ(NoteTake(), one) << "click beside the plot";
     EXPECT_EQ(nStateSeen, 0);
     EXPECT_EQ(nFreqSeen, 2051) << "hiding the cursor keeps its frequency";
     Click(124, 5);  // on the title
-    NOTE_CHECK(one, "click above the plot");
+    EXPECT_EQ(NoteTake(), one) << "click above the plot";
 }
 
 // The wheel doubles or halves the magnification within 1..256; a double
@@ -277,9 +275,8 @@ TEST_F(GraphTest, WheelAndDoubleClickChangeMagnificationAndDrawType)
         else
             Send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 50));
         EXPECT_EQ(Send(FGM_GETPROP, t.dwProp), t.nAfter) << t.dwProp << ": " << t.nBefore << " by " << t.nDelta;
-        const NOTE changed[] = {{MAKEWPARAM(kGraphId, fWheel ? FGN_MAGCHANGED : FGN_TYPECHANGED), m_hwnd}, {}};
-        const NOTE none[] = {{}};
-        NOTE_CHECK(t.nAfter == t.nBefore ? none : changed, fWheel ? "wheel" : "double click");
+        const NOTE changed = {MAKEWPARAM(kGraphId, fWheel ? FGN_MAGCHANGED : FGN_TYPECHANGED), m_hwnd};
+        EXPECT_EQ(NoteTake(), t.nAfter == t.nBefore ? NOTES{} : NOTES{changed}) << (fWheel ? "wheel" : "double click");
     }
 }
 
@@ -289,7 +286,7 @@ TEST_F(GraphTest, ParentMayDestroyTheGraphWhileItIsNotified)
     NoteStart([&](const NOTE &note) { DestroyWindow(note.hwndFrom); });
     ASSERT_TRUE(AutoClick(m_hwnd));
     EXPECT_FALSE(IsWindow(m_hwnd));
-    EXPECT_EQ(NoteLog().size(), 1u);
+    EXPECT_EQ(NoteTake().size(), 1u);
 }
 
 TEST(GraphClass, IsAGlobalClassOfTheLibraryAndRegistersOnce)
