@@ -12,9 +12,6 @@ static std::string ProfileString(const std::string &sFile, const char *pszSectio
     return szValue;
 }
 
-static const char *s_apszTemplateLabels[FV_ANALYCH] = {"F3", "F4", "C3", "C4",
-                                                       "P3", "P4", "O1", "O2"};
-
 TEST_F(Settings, TemplatesAreCopiedIntoAnEmptyFolderBeforeReading)
 {
     InstallTemplates();
@@ -23,18 +20,12 @@ TEST_F(Settings, TemplatesAreCopiedIntoAnEmptyFolderBeforeReading)
     for (const char *pszName : {"QFFTANA.INI", "QFFTANAX.INI"})
         EXPECT_EQ(ReadFile(FileIn(pszName)), ReadFile((Folder() / "DEFAULT" / pszName).string()))
             << pszName;
+    // Read from the copies (the defaults are 2 channels and coherence off);
+    // every key's reading is the round-trip test's.
     PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
         EXPECT_EQ(d.wAnalyCh, 8);
         EXPECT_EQ(d.nChTblRows, 8);
         EXPECT_EQ(d.wCohEnable, 1);
-        EXPECT_EQ(d.wCoherenceSquare, 1);
-        for (int j = 0; j < FV_ANALYCH; j++) {
-            EXPECT_EQ(d.aAnalyCh[j].nSignal, 4u);
-            EXPECT_STREQ(d.aAnalyCh[j].szLabel, s_apszTemplateLabels[j]);
-        }
-        EXPECT_STREQ(d.aBand[2].szLabel, "alpha");
-        EXPECT_EQ(d.aBand[2].nMinFreq, 800u);
-        EXPECT_EQ(d.aBand[2].nMaxFreq, 1300u);
         EXPECT_NE(d.hEegFilter, 0u) << "filter object created with the settings";
     });
 }
