@@ -125,9 +125,11 @@ TEST_F(Settings, NothingIsWrittenWithoutASettingsFolder)
         EXPECT_EQ(d.nFFTPoint, 1024u) << "defaults instead";
     });
     DestroyPlugin();
-    for (const auto &entry : std::filesystem::directory_iterator(Folder()))
-        EXPECT_FALSE(entry.is_regular_file(ec)) << entry.path() << " was written";
-    EXPECT_TRUE(std::filesystem::is_empty(Folder() / sTooLong, ec) || ec) << "a cut name was written";
+    for (const auto &folder : {Folder(), Folder() / sTooLong}) {
+        std::filesystem::directory_iterator it(folder, ec), end;
+        for (; !ec && it != end; it.increment(ec))
+            EXPECT_FALSE(it->is_regular_file(ec)) << it->path() << " was written";
+    }
     std::filesystem::remove(Folder() / sTooLong, ec);
 }
 
