@@ -1,6 +1,9 @@
 // Module entry: the version export and the window classes of the plug-in.
 #include <windows.h>
 
+#include <stdio.h>
+#include <stdlib.h>
+
 #include <gtest/gtest.h>
 
 #include "fixture.h"
@@ -48,26 +51,34 @@ TEST(Entry, OnlyTheAnalysisClassIsGlobal)
 }
 
 // Class atoms are handed out in registration order, which shows the order
-// of the load-time registrations. Only a first load shows it: the view
-// classes of an earlier load stay registered.
-TEST(Entry, ClassesAreRegisteredInLoadOrder)
+// of the load-time registrations. Only a first load shows it (the view
+// classes of an earlier load stay registered), so it is checked in a fresh
+// process: the exit code tells the outcome, stderr what went wrong.
+static int FirstLoadRegistersInOrder(void)
 {
     HMODULE hPlugin = LoadPlugin();
-    ASSERT_NE(hPlugin, nullptr);
-    if (PluginLoadsBefore() > 0) {
-        FreeLibrary(hPlugin);
-        GTEST_SKIP() << "the plug-in was loaded before in this process";
+    if (hPlugin == NULL || PluginLoadsBefore() > 0) {
+        fprintf(stderr, "not a first load of the plug-in\n");
+        return 2;
     }
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof(wc);
     ATOM aPrevious = GetClassInfoExA(hPlugin, "QPANEFFTANALYPLAY", &wc);
-    ASSERT_NE(aPrevious, 0);
     for (const char *pszClass : s_apszViewClasses) {
         ATOM aClass = GetClassInfoExA(hPlugin, pszClass, &wc);
-        EXPECT_GT(aClass, aPrevious) << pszClass;
+        if (aPrevious == 0 || aClass <= aPrevious) {
+            fprintf(stderr, "%s registered out of order\n", pszClass);
+            return 1;
+        }
         aPrevious = aClass;
     }
-    FreeLibrary(hPlugin);
+    return 0;
+}
+
+TEST(Entry, ClassesAreRegisteredInLoadOrder)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe"); // a new process, not a fork of this one
+    EXPECT_EXIT(exit(FirstLoadRegistersInOrder()), testing::ExitedWithCode(0), "");
 }
 
 TEST(Entry, UnloadUnregistersOnlyTheAnalysisClass)

@@ -4,50 +4,35 @@
 
 typedef PluginTest Lifecycle;
 
-static const HOSTMSG s_seqSetNotify[] = {
-    POSTED_NOTIFY(QPN_NOTIFYSET),
-    SEQ_END,
-};
+static const HOSTMSG s_seqSetNotify[] = {POSTED_NOTIFY(QPN_NOTIFYSET), SEQ_END};
 
-static const HOSTMSG s_seqInitialise[] = {
-    SENT_NOTIFY(QPN_REQ_160),
-    POSTED_NOTIFY(QPN_INITDONE),
-    SEQ_END,
-};
+static const HOSTMSG s_seqInitialise[] = {SENT_NOTIFY(QPN_REQ_160), POSTED_NOTIFY(QPN_INITDONE),
+                                          SEQ_END};
+
+// A start: the requests, the FFT set-up's outcome, then the start itself.
+#define START_SEQUENCE                                                             \
+    SENT_NOTIFY(QPN_REQ_211), SENT_NOTIFY(QPN_REQ_215), SENT_NOTIFY(QPN_REQ_210),  \
+    SENT_NOTIFY(QPN_REQ_216), SENT_NOTIFY(QPN_REQ_206), SENT_NOTIFY(QPN_REQ_151),  \
+    SENT_NOTIFY(QPN_REQ_160), SENT_NOTIFY(QPN_REQ_152), SENT_NOTIFY(QPN_REQ_START), \
+    SENT_NOTIFY(QPN_INFOTEXT), SENT_NOTIFY(QPN_ANALYSTARTED)
 
 static const HOSTMSG s_seqStartLinked[] = {
-    SENT_NOTIFY(QPN_REQ_211), SENT_NOTIFY(QPN_REQ_215), SENT_NOTIFY(QPN_REQ_210),
-    SENT_NOTIFY(QPN_REQ_216), SENT_NOTIFY(QPN_REQ_206), SENT_NOTIFY(QPN_REQ_151),
-    SENT_NOTIFY(QPN_REQ_160), SENT_NOTIFY(QPN_REQ_152), SENT_NOTIFY(QPN_REQ_START),
-    SENT_NOTIFY(QPN_INFOTEXT), // the FFT set-up's outcome
-    SENT_NOTIFY(QPN_ANALYSTARTED),
+    START_SEQUENCE,
     LINK_MSG(QLM_SETITEM, QLM_ITEM_AREAMODE, 0),
     LINK_MSG(QLM_SETITEM, QLM_ITEM_FFTLENGTH, 1024),
     LINK_MSG(QLM_SETSTATE, 1, 0),
     SEQ_END,
 };
 
-static const HOSTMSG s_seqStop[] = {
-    SENT_NOTIFY(QPN_ANALYSTOP),
-    SENT_NOTIFY(QPN_REQ_STOP),
-    SEQ_END,
-};
+#define STOP_SEQUENCE SENT_NOTIFY(QPN_ANALYSTOP), SENT_NOTIFY(QPN_REQ_STOP)
 
-static const HOSTMSG s_seqRestart[] = {
-    SENT_NOTIFY(QPN_ANALYSTOP), SENT_NOTIFY(QPN_REQ_STOP),
-    SENT_NOTIFY(QPN_REQ_211), SENT_NOTIFY(QPN_REQ_215), SENT_NOTIFY(QPN_REQ_210),
-    SENT_NOTIFY(QPN_REQ_216), SENT_NOTIFY(QPN_REQ_206), SENT_NOTIFY(QPN_REQ_151),
-    SENT_NOTIFY(QPN_REQ_160), SENT_NOTIFY(QPN_REQ_152), SENT_NOTIFY(QPN_REQ_START),
-    SENT_NOTIFY(QPN_INFOTEXT), // the FFT set-up's outcome
-    SENT_NOTIFY(QPN_ANALYSTARTED),
-    SEQ_END,
-};
+static const HOSTMSG s_seqStop[] = {STOP_SEQUENCE, SEQ_END};
 
-static const HOSTMSG s_seqRefreshAnalysing[] = {
-    SENT_NOTIFY(QPN_REQ_216), SENT_NOTIFY(QPN_REQ_206),
-    SENT_NOTIFY(QPN_REQ_151), SENT_NOTIFY(QPN_REQ_160),
-    SEQ_END,
-};
+static const HOSTMSG s_seqRestart[] = {STOP_SEQUENCE, START_SEQUENCE, SEQ_END};
+
+static const HOSTMSG s_seqRefreshAnalysing[] = {SENT_NOTIFY(QPN_REQ_216), SENT_NOTIFY(QPN_REQ_206),
+                                                SENT_NOTIFY(QPN_REQ_151), SENT_NOTIFY(QPN_REQ_160),
+                                                SEQ_END};
 
 TEST_F(Lifecycle, HostExchangeFromCreationToDestruction)
 {
@@ -70,6 +55,8 @@ TEST_F(Lifecycle, HostExchangeFromCreationToDestruction)
     DrivePump();
     ok_sequence(*m_host, s_seqInitialise, "settings folder");
     m_host->ClearLog();
+    // Loaded from the template's copy; only the write-back brings it again.
+    ASSERT_TRUE(std::filesystem::remove(FileIn("QFFTANA.INI")));
 
     m_host->SetRecording(4, 500, 10);
     m_host->PushRecording();
@@ -92,7 +79,8 @@ TEST_F(Lifecycle, HostExchangeFromCreationToDestruction)
     ok_sequence(*m_host, g_seqNone, "destruction");
     std::string sHelp = sAppDir + "\\HELP\\QFFTANA.HLP";
     EXPECT_EQ(DriveHelpQuitCount(sHelp.c_str()), 1) << "WinHelp is told to quit for " << sHelp;
-    EXPECT_TRUE(std::filesystem::exists(FileIn("QFFTANA.INI"))) << "settings written back";
+    EXPECT_EQ(GetPrivateProfileIntA("FFTINFO", "AnalyCh", 0, FileIn("QFFTANA.INI").c_str()), 8u)
+        << "settings written back";
 }
 
 TEST_F(Lifecycle, StartWhileAnalysingStopsFirst)

@@ -63,20 +63,21 @@ static const char s_szClearQuestion[] =
     "FFT\x89\xC1\x8E\x5A\x8C\x8B\x89\xCA\x82\xF0\x83\x4E\x83\x8A\x83\x41\x82\xB5\x82\xDC\x82\xB7"
     "\x82\xA9\x81\x48";
 
-TEST_F(WinTool, ClearConfirmationEndsWithTheButtonPressed)
+TEST_F(WinTool, ModalDialogsEndWithTheButtonPressed)
 {
-    for (int nButton : {IDOK, IDCANCEL}) {
-        DIALOGANSWER answer = {nButton, ""};
+    static const struct {
+        int nTemplate, nButton;
+        const char *pszText; // of the first child; NULL: not checked
+    } s_aDialogs[] = {{IDD_CLEARCONFIRM, IDOK, s_szClearQuestion},
+                      {IDD_CLEARCONFIRM, IDCANCEL, s_szClearQuestion},
+                      {IDD_ABOUT, IDOK, NULL}};
+    for (const auto &t : s_aDialogs) {
+        DIALOGANSWER answer = {t.nButton, ""};
         DriveOnNextDialog(PressButton, &answer);
-        EXPECT_EQ(WtDialogBox(m_host->Frame(), m_hPlugin, IDD_CLEARCONFIRM), nButton);
-        EXPECT_EQ(answer.sText, s_szClearQuestion);
+        EXPECT_EQ(WtDialogBox(m_host->Frame(), m_hPlugin, t.nTemplate), t.nButton);
+        if (t.pszText != NULL) {
+            EXPECT_EQ(answer.sText, t.pszText);
+        }
     }
-}
-
-TEST_F(WinTool, AboutBoxClosesWithOK)
-{
-    DIALOGANSWER answer = {IDOK, ""};
-    DriveOnNextDialog(PressButton, &answer);
-    EXPECT_EQ(WtDialogBox(m_host->Frame(), m_hPlugin, IDD_ABOUT), IDOK);
     EXPECT_EQ(WtDialogBox(m_host->Frame(), m_hPlugin, 4242), -1) << "no such template";
 }

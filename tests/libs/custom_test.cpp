@@ -113,35 +113,33 @@ TEST_F(CustomTest, EachClickSendsExactlyOneCommand)
     HWND hwnd = Create(CC_TEXTBTN_CLASS, "ADD (F1)", 0x500042A0, 1021);
     ASSERT_TRUE(AutoClick(hwnd));
     ASSERT_TRUE(AutoClick(hwnd));
-    const NOTE two[] = {{MAKEWPARAM(1021, BN_CLICKED), hwnd}, {MAKEWPARAM(1021, BN_CLICKED), hwnd}, {}};
-    NOTE_CHECK(two, "two clicks");
+    EXPECT_EQ(NoteTake(), (NOTES{{MAKEWPARAM(1021, BN_CLICKED), hwnd}, {MAKEWPARAM(1021, BN_CLICKED), hwnd}}));
     EXPECT_EQ(GetCapture(), nullptr) << "the click releases the mouse";
 }
 
 TEST_F(CustomTest, NoCommandWithoutAWholeClickInsideAnEnabledButton)
 {
     HWND hwnd = Create(CC_TEXTBTN_CLASS, "Save..", 0x500042A0, 1024);
-    const NOTE none[] = {{}};
 
     EnableWindow(hwnd, FALSE);
     EXPECT_FALSE(AutoClick(hwnd));
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    NOTE_CHECK(none, "disabled");
+    EXPECT_EQ(NoteTake(), NOTES{}) << "disabled";
     EnableWindow(hwnd, TRUE);
 
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(200, 5));
-    NOTE_CHECK(none, "released outside");
+    EXPECT_EQ(NoteTake(), NOTES{}) << "released outside";
 
     SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    NOTE_CHECK(none, "release without a press");
+    EXPECT_EQ(NoteTake(), NOTES{}) << "release without a press";
 
     SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     EnableWindow(hwnd, FALSE);
     EnableWindow(hwnd, TRUE);
     SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    NOTE_CHECK(none, "disabled between press and release");
+    EXPECT_EQ(NoteTake(), NOTES{}) << "disabled between press and release";
 }
 
 TEST_F(CustomTest, CheckStateIsTheOwnersAndSurvivesClicks)
@@ -171,7 +169,7 @@ TEST_F(CustomTest, OwnerMayDestroyTheButtonWhileItIsNotified)
     NoteStart([](const NOTE &note) { DestroyWindow(note.hwndFrom); });
     ASSERT_TRUE(AutoClick(hwnd));
     EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(NoteLog().size(), 1u);
+    EXPECT_EQ(NoteTake().size(), 1u);
 }
 
 TEST_F(CustomTest, FramePainterRestoresTheContextAndRefusesBadArguments)

@@ -198,8 +198,7 @@ TEST_F(GraphTest, SyncValuesRoundTripWithoutNotifying)
     EXPECT_EQ(Send(FGM_GETSYNC, FG_SYNC_FREQ), 1221);
     EXPECT_EQ(Send(FGM_GETSYNC, FG_SYNC_STATE), 1);
     EXPECT_EQ(Send(FGM_GETSYNC, 3), 0);
-    const NOTE none[] = {{}};
-    NOTE_CHECK(none, "FGM_SETSYNC");
+    EXPECT_EQ(NoteTake(), NOTES{}) << "FGM_SETSYNC";
 }
 
 TEST_F(GraphTest, ClickPutsTheCursorOnTheNearestLine)
@@ -225,6 +224,11 @@ TEST_F(GraphTest, ClickPutsTheCursorOnTheNearestLine)
 
 TEST_F(GraphTest, ClickNotifiesTheParentWithTheNewCursorReadable)
 {
+    Send(FGM_SETPROP, FG_PROP_RATE, 500);
+    ASSERT_TRUE(AutoClick(m_hwnd));
+    EXPECT_EQ(NoteTake(), NOTES{}) << "click without FFT size";
+    EXPECT_EQ(Send(FGM_GETSYNC, FG_SYNC_STATE), 0);
+
     SetScale();
     LRESULT nFreqSeen = -1, nStateSeen = -1;
     NoteStart([&](const NOTE &) {
@@ -233,62 +237,46 @@ TEST_F(GraphTest, ClickNotifiesTheParentWithTheNewCursorReadable)
         nStateSeen = Send(FGM_GETSYNC, FG_SYNC_STATE);
     });
     ASSERT_TRUE(AutoClick(m_hwnd));  // centre: x 124, line 42
-    const NOTE one[] = {{MAKEWPARAM(kGraphId, FGN_CURSOR), m_hwnd}, {}};
-    NOTE_CHECK(one, "click in the plot");
+    const NOTES one = {{MAKEWPARAM(kGraphId, FGN_CURSOR), m_hwnd}};
+    EXPECT_EQ(NoteTake(), one) << "click in the plot";
     EXPECT_EQ(nFreqSeen, 2051);
     EXPECT_EQ(nStateSeen, 1);
 
     Click(10, 50);  // on the amplitude axis
-    NOTE_CHECK(one, "click beside the plot");
+    EXPECT_EQ(NoteTake(), one) << "click beside the plot";
     EXPECT_EQ(nStateSeen, 0);
     EXPECT_EQ(nFreqSeen, 2051) << "hiding the cursor keeps its frequency";
     Click(124, 5);  // on the title
-    NOTE_CHECK(one, "click above the plot");
+    EXPECT_EQ(NoteTake(), one) << "click above the plot";
 }
 
-TEST_F(GraphTest, ClickWithoutAScaleIsIgnored)
-{
-    Send(FGM_SETPROP, FG_PROP_RATE, 500);
-    ASSERT_TRUE(AutoClick(m_hwnd));
-    const NOTE none[] = {{}};
-    NOTE_CHECK(none, "click without FFT size");
-    EXPECT_EQ(Send(FGM_GETSYNC, FG_SYNC_STATE), 0);
-}
-
-TEST_F(GraphTest, WheelDoublesOrHalvesTheMagnificationWithinItsRange)
+// The wheel doubles or halves the magnification within 1..256; a double
+// click cycles the draw type 0, 1, 2 but leaves coherence (3) alone. The
+// parent hears of a change only.
+TEST_F(GraphTest, WheelAndDoubleClickChangeMagnificationAndDrawType)
 {
     static const struct {
+        DWORD dwProp; // FG_PROP_MAG: the wheel turned by nDelta; else a double click
         LONG nBefore;
         int nDelta;
-        LONG nAfter;  // no notification when equal to nBefore
-    } turns[] = {{1, 120, 2},    {4, -120, 2},   {1, -120, 1},   {0, 120, 2},     {3, 240, 12},
-                 {16, -360, 2},  {8, 30, 16},    {128, 120, 256}, {256, 120, 256}, {1000, 120, 256},
-                 {1000, -120, 256}, {5, 0, 5}};
+        LONG nAfter;
+    } turns[] = {{FG_PROP_MAG, 1, 120, 2},      {FG_PROP_MAG, 4, -120, 2},      {FG_PROP_MAG, 1, -120, 1},
+                 {FG_PROP_MAG, 0, 120, 2},      {FG_PROP_MAG, 3, 240, 12},      {FG_PROP_MAG, 16, -360, 2},
+                 {FG_PROP_MAG, 8, 30, 16},      {FG_PROP_MAG, 128, 120, 256},   {FG_PROP_MAG, 256, 120, 256},
+                 {FG_PROP_MAG, 1000, 120, 256}, {FG_PROP_MAG, 1000, -120, 256}, {FG_PROP_MAG, 5, 0, 5},
+                 {FG_PROP_DRAWTYPE, 0, 0, 1},   {FG_PROP_DRAWTYPE, 1, 0, 2},    {FG_PROP_DRAWTYPE, 2, 0, 0},
+                 {FG_PROP_DRAWTYPE, 7, 0, 0},   {FG_PROP_DRAWTYPE, -1, 0, 0},   {FG_PROP_DRAWTYPE, 3, 0, 3}};
     for (const auto &t : turns) {
-        Send(FGM_SETPROP, FG_PROP_MAG, t.nBefore);
+        Send(FGM_SETPROP, t.dwProp, t.nBefore);
         NoteStart();
-        Wheel(t.nDelta);
-        EXPECT_EQ(Send(FGM_GETPROP, FG_PROP_MAG), t.nAfter)
-            << t.nBefore << " turned " << t.nDelta;
-        const NOTE changed[] = {{MAKEWPARAM(kGraphId, FGN_MAGCHANGED), m_hwnd}, {}};
-        const NOTE none[] = {{}};
-        NOTE_CHECK(t.nAfter == t.nBefore ? none : changed, "wheel");
-    }
-}
-
-TEST_F(GraphTest, DoubleClickCyclesTheDrawTypeButNotCoherence)
-{
-    static const struct {
-        LONG nBefore, nAfter;
-    } cycles[] = {{0, 1}, {1, 2}, {2, 0}, {7, 0}, {-1, 0}, {3, 3}};
-    for (const auto &c : cycles) {
-        Send(FGM_SETPROP, FG_PROP_DRAWTYPE, c.nBefore);
-        NoteStart();
-        Send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 50));
-        EXPECT_EQ(Send(FGM_GETPROP, FG_PROP_DRAWTYPE), c.nAfter);
-        const NOTE changed[] = {{MAKEWPARAM(kGraphId, FGN_TYPECHANGED), m_hwnd}, {}};
-        const NOTE none[] = {{}};
-        NOTE_CHECK(c.nAfter == c.nBefore ? none : changed, "double click");
+        bool fWheel = t.dwProp == FG_PROP_MAG;
+        if (fWheel)
+            Wheel(t.nDelta);
+        else
+            Send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 50));
+        EXPECT_EQ(Send(FGM_GETPROP, t.dwProp), t.nAfter) << t.dwProp << ": " << t.nBefore << " by " << t.nDelta;
+        const NOTE changed = {MAKEWPARAM(kGraphId, fWheel ? FGN_MAGCHANGED : FGN_TYPECHANGED), m_hwnd};
+        EXPECT_EQ(NoteTake(), t.nAfter == t.nBefore ? NOTES{} : NOTES{changed}) << (fWheel ? "wheel" : "double click");
     }
 }
 
@@ -298,7 +286,7 @@ TEST_F(GraphTest, ParentMayDestroyTheGraphWhileItIsNotified)
     NoteStart([&](const NOTE &note) { DestroyWindow(note.hwndFrom); });
     ASSERT_TRUE(AutoClick(m_hwnd));
     EXPECT_FALSE(IsWindow(m_hwnd));
-    EXPECT_EQ(NoteLog().size(), 1u);
+    EXPECT_EQ(NoteTake().size(), 1u);
 }
 
 TEST(GraphClass, IsAGlobalClassOfTheLibraryAndRegistersOnce)

@@ -116,26 +116,6 @@ TEST(FftArguments, SizesCountsModesAndParametersOutOfRangeAreRefused)
     FgDestroy(h);
 }
 
-TEST(FftSpectrum, SineAtALineHoldsItsMeanSquareThere)
-{
-    const DWORD h = MakeFft(10, 500, 0, 1);
-    const std::vector<short> x = Sine(1024, 1024, 64, 1000.0);
-    ASSERT_EQ(FgInputData(h, 2, 0, x.data(), 1024), 512);
-    double dMeanSquare = 0.0; /* about 1000^2 / 2, plus the rounding's share */
-    for (short v : x)
-        dMeanSquare += double(v) * v / 1024.0;
-    std::vector<LONG> p(512);
-    ASSERT_EQ(FgGetSpectrum(h, 0, p.data()), 512);
-    EXPECT_NEAR(p[64], dMeanSquare, 1.0);
-    EXPECT_NEAR(FgGetBandPower(h, 0, 0, 511), dMeanSquare, 0.5); /* Parseval */
-    EXPECT_NEAR(FgGetBandPower(h, 0, 0, 63), 0.0, 1e-3);
-    const float step = FgGetFreqStep(h, 0);
-    EXPECT_FLOAT_EQ(step, 500.0f / 1024.0f);
-    EXPECT_NEAR(FgGetMeanFreq(h, 0, 0, 511), 64 * step, 1e-4);
-    EXPECT_FLOAT_EQ(FgGetEdgeFreq(h, 0, 0, 511, 50), 64 * step);
-    FgDestroy(h);
-}
-
 TEST(FftSpectrum, FlatBlocksGiveZeroSpectraAndNeutralParameters)
 {
     const DWORD h = MakeFft(8, 250, 2, 2);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "platform/tempdir.h"
 
 namespace {
@@ -204,67 +207,51 @@ TEST(ProfileList, CutListEndsInTwoNuls)
     }
 }
 
-TEST(ProfileWrite, CreatesFileAndSectionWithCrLf)
-{
-    TempDir dir;
-    std::string strFile = dir.WinPath("new.ini");
-    EXPECT_TRUE(WritePrivateProfileStringA("INITIAL", "PreviewPrint", "1", strFile.c_str()));
-    EXPECT_TRUE(WritePrivateProfileStringA("FFTINFO", "AnalyCh", "2", strFile.c_str()));
-    EXPECT_TRUE(WritePrivateProfileStringA("INITIAL", "ReportTextMode", "0", strFile.c_str()));
-    EXPECT_EQ("[INITIAL]\r\nPreviewPrint=1\r\nReportTextMode=0\r\n[FFTINFO]\r\nAnalyCh=2\r\n",
-              ReadBytes(dir.Path("new.ini")));
-}
+// Each case: a file (none when pszBefore is NULL), writes in order (a NULL
+// value deletes the key, a NULL key the section), the bytes after (no file
+// when pszAfter is NULL). Every line not written keeps its bytes.
+struct WriteCase {
+    const char *pszName;
+    const char *pszBefore;
+    std::vector<std::array<const char *, 3>> writes;
+    const char *pszAfter;
+};
 
-TEST(ProfileWrite, ReplacesInPlaceAndKeepsEveryOtherByte)
+TEST(ProfileWrite, EditsKeepEveryOtherByte)
 {
-    TempDir dir;
-    std::string strFile = dir.Path("keep.ini");
-    const std::string strHead = "; settings\n\x01junk line\r\n[fftinfo]\n  analych = 3 \n";
-    const std::string strTail = "unknown line\n;AnalyCh=9\r\n\r\n[Other]\r\nAnalyCh=5";
-    WriteBytes(strFile, strHead + "\tFFTPoint =  1024\t\r\n" + strTail);
-    EXPECT_TRUE(WritePrivateProfileStringA("FFTINFO", "FFTPOINT", "2048", strFile.c_str()));
-    EXPECT_EQ(strHead + "FFTPoint=2048\r\n" + strTail, ReadBytes(strFile));
-    EXPECT_EQ(2048u, GetPrivateProfileIntA("FFTInfo", "FFTPoint", 0, strFile.c_str()));
-    EXPECT_EQ(5u, GetPrivateProfileIntA("Other", "AnalyCh", 0, strFile.c_str()));
-}
-
-TEST(ProfileWrite, NewKeyGoesAfterLastLineOfSection)
-{
-    TempDir dir;
-    std::string strFile = dir.Path("add.ini");
-    WriteBytes(strFile, "[A]\r\nx=1\r\n;tail comment\r\n\r\n[B]\r\ny=2");
-    EXPECT_TRUE(WritePrivateProfileStringA("a", "z", "3", strFile.c_str()));
-    EXPECT_TRUE(WritePrivateProfileStringA("B", "w", "4", strFile.c_str()));
-    EXPECT_EQ("[A]\r\nx=1\r\n;tail comment\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n", ReadBytes(strFile));
-}
-
-TEST(ProfileWrite, NewSectionAfterLineWithoutLineEnd)
-{
-    TempDir dir;
-    std::string strFile = dir.Path("end.ini");
-    WriteBytes(strFile, "[A]\nx=1");
-    EXPECT_TRUE(WritePrivateProfileStringA("B", "y", "2", strFile.c_str()));
-    EXPECT_EQ("[A]\nx=1\r\n[B]\r\ny=2\r\n", ReadBytes(strFile));
-}
-
-TEST(ProfileWrite, NullValueDeletesKeyNullKeyDeletesSection)
-{
-    TempDir dir;
-    std::string strFile = dir.Path("del.ini");
-    WriteBytes(strFile, "[A]\r\nx=1\r\nk=2\r\n; about B\r\n[B]\r\ny=2\r\n;c\r\n\r\n[C]\r\nz=3\r\n");
-    EXPECT_TRUE(WritePrivateProfileStringA("A", "K", nullptr, strFile.c_str()));
-    EXPECT_EQ("[A]\r\nx=1\r\n; about B\r\n[B]\r\ny=2\r\n;c\r\n\r\n[C]\r\nz=3\r\n", ReadBytes(strFile));
-    EXPECT_TRUE(WritePrivateProfileStringA("b", nullptr, nullptr, strFile.c_str()));
-    EXPECT_EQ("[A]\r\nx=1\r\n; about B\r\n[C]\r\nz=3\r\n", ReadBytes(strFile));
-}
-
-TEST(ProfileWrite, DeletingNothingCreatesNothing)
-{
-    TempDir dir;
-    std::string strFile = dir.Path("none.ini");
-    EXPECT_TRUE(WritePrivateProfileStringA("A", "x", nullptr, strFile.c_str()));
-    EXPECT_TRUE(WritePrivateProfileStringA("A", nullptr, nullptr, strFile.c_str()));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strFile.c_str()));
+    const WriteCase cases[] = {
+        {"new file and sections, CR LF", nullptr,
+         {{"INITIAL", "PreviewPrint", "1"}, {"FFTINFO", "AnalyCh", "2"}, {"INITIAL", "ReportTextMode", "0"}},
+         "[INITIAL]\r\nPreviewPrint=1\r\nReportTextMode=0\r\n[FFTINFO]\r\nAnalyCh=2\r\n"},
+        {"replaced in place",
+         "; settings\n\x01junk line\r\n[fftinfo]\n  analych = 3 \n\tFFTPoint =  1024\t\r\n"
+         "unknown line\n;AnalyCh=9\r\n\r\n[Other]\r\nAnalyCh=5",
+         {{"FFTINFO", "FFTPOINT", "2048"}},
+         "; settings\n\x01junk line\r\n[fftinfo]\n  analych = 3 \nFFTPoint=2048\r\n"
+         "unknown line\n;AnalyCh=9\r\n\r\n[Other]\r\nAnalyCh=5"},
+        {"new key after the section's last line", "[A]\r\nx=1\r\n;tail comment\r\n\r\n[B]\r\ny=2",
+         {{"a", "z", "3"}, {"B", "w", "4"}},
+         "[A]\r\nx=1\r\n;tail comment\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n"},
+        {"new section after a line without line end", "[A]\nx=1", {{"B", "y", "2"}},
+         "[A]\nx=1\r\n[B]\r\ny=2\r\n"},
+        {"key deleted", "[A]\r\nx=1\r\nk=2\r\n; about B\r\n[B]\r\ny=2\r\n", {{"A", "K", nullptr}},
+         "[A]\r\nx=1\r\n; about B\r\n[B]\r\ny=2\r\n"},
+        {"section deleted", "[A]\r\nx=1\r\n; about B\r\n[B]\r\ny=2\r\n;c\r\n\r\n[C]\r\nz=3\r\n",
+         {{"b", nullptr, nullptr}}, "[A]\r\nx=1\r\n; about B\r\n[C]\r\nz=3\r\n"},
+        {"deleting nothing creates nothing", nullptr, {{"A", "x", nullptr}, {"A", nullptr, nullptr}}, nullptr},
+    };
+    for (const WriteCase &c : cases) {
+        SCOPED_TRACE(c.pszName);
+        TempDir dir;
+        if (c.pszBefore)
+            WriteBytes(dir.Path("t.ini"), c.pszBefore);
+        for (const auto &w : c.writes)
+            EXPECT_TRUE(WritePrivateProfileStringA(w[0], w[1], w[2], dir.WinPath("t.ini").c_str()));
+        if (c.pszAfter)
+            EXPECT_EQ(c.pszAfter, ReadBytes(dir.Path("t.ini")));
+        else
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dir.Path("t.ini").c_str()));
+    }
 }
 
 TEST(ProfileWrite, RefusedWrites)
