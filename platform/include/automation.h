@@ -194,6 +194,15 @@ BOOL AutoSetScreenSize(int cx, int cy);
 void AutoSetCursorPos(int x, int y);
 /* Cursor position in screen pixels for GetCursorPos. */
 
+/* ---- pictures ---- */
+
+BOOL AutoRenderWindowToPng(HWND hWnd, LPCSTR pszPath);
+/* Writes hWnd with its children as a screen shows it to the PNG file
+ * pszPath: every visible window of the tree (hWnd itself even when hidden)
+ * is invalidated, erased and painted now, frames (WS_BORDER,
+ * WS_EX_CLIENTEDGE) are drawn, and hWnd's window rectangle is written.
+ * FALSE for a bad window or a file that cannot be written. */
+
 #ifdef __cplusplus
 }
 #endif
