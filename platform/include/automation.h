@@ -203,6 +203,13 @@ BOOL AutoRenderWindowToPng(HWND hWnd, LPCSTR pszPath);
  * WS_EX_CLIENTEDGE) are drawn, and hWnd's window rectangle is written.
  * FALSE for a bad window or a file that cannot be written. */
 
+BOOL AutoEnhMetaFileToSvg(HENHMETAFILE hemf, LPCSTR pszPath);
+BOOL AutoEnhMetaFileToPng(HENHMETAFILE hemf, LPCSTR pszPath);
+/* Writes the enhanced metafile's picture at its frame's size (96 pixels an
+ * inch; without a frame, the bounds of what was drawn) as SVG (vector) or
+ * as PNG on white. FALSE for a bad handle or a file that cannot be
+ * written. */
+
 #ifdef __cplusplus
 }
 #endif
