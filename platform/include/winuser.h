@@ -91,6 +91,7 @@ extern "C" {
 #define WM_HSCROLL              0x0114
 #define WM_VSCROLL              0x0115
 #define WM_INITMENU             0x0116
+#define WM_DESTROYCLIPBOARD     0x0307
 #define WM_INITMENUPOPUP        0x0117
 #define WM_MENUSELECT           0x011F
 #define WM_ENTERIDLE            0x0121
@@ -660,6 +661,62 @@ BOOL WINAPI IsRectEmpty(const RECT *lprc);
 BOOL WINAPI PtInRect(const RECT *lprc, POINT pt);
 BOOL WINAPI CopyRect(LPRECT lprcDst, const RECT *lprcSrc);
 BOOL WINAPI EqualRect(const RECT *lprc1, const RECT *lprc2);
+
+/* Popup menus. TrackPopupMenu never waits for a user: it takes the next
+ * answer queued through the automation API (none: the menu is dismissed at
+ * once), sends WM_INITMENU and WM_INITMENUPOPUP first unless TPM_NONOTIFY,
+ * and with TPM_RETURNCMD returns the chosen id (0 when dismissed);
+ * otherwise it posts WM_COMMAND (the id) to hWnd and returns TRUE. */
+#define MF_BYCOMMAND        0x00000000L
+#define MF_BYPOSITION       0x00000400L
+#define MF_STRING           0x00000000L
+#define MF_ENABLED          0x00000000L
+#define MF_UNCHECKED        0x00000000L
+#define MF_GRAYED           0x00000001L
+#define MF_DISABLED         0x00000002L
+#define MF_BITMAP           0x00000004L
+#define MF_CHECKED          0x00000008L
+#define MF_POPUP            0x00000010L
+#define MF_OWNERDRAW        0x00000100L
+#define MF_SEPARATOR        0x00000800L
+#define TPM_LEFTBUTTON      0x0000L
+#define TPM_RIGHTBUTTON     0x0002L
+#define TPM_LEFTALIGN       0x0000L
+#define TPM_CENTERALIGN     0x0004L
+#define TPM_RIGHTALIGN      0x0008L
+#define TPM_TOPALIGN        0x0000L
+#define TPM_VCENTERALIGN    0x0010L
+#define TPM_BOTTOMALIGN     0x0020L
+#define TPM_NONOTIFY        0x0080L
+#define TPM_RETURNCMD       0x0100L
+HMENU WINAPI CreatePopupMenu(void);
+HMENU WINAPI CreateMenu(void);
+BOOL WINAPI AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
+/* MF_POPUP: uIDNewItem is a submenu, destroyed with its parent. */
+BOOL WINAPI DestroyMenu(HMENU hMenu);
+int WINAPI GetMenuItemCount(HMENU hMenu);
+UINT WINAPI GetMenuItemID(HMENU hMenu, int nPos);
+UINT WINAPI GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
+DWORD WINAPI CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
+BOOL WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
+BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT *prcRect);
+
+/* Clipboard: CF_TEXT (a GlobalAlloc block of CP932 text) and
+ * CF_ENHMETAFILE. Data set belongs to the clipboard, which frees it when
+ * emptied; the window that empties it becomes its owner. Every call but
+ * OpenClipboard needs it open (ERROR_CLIPBOARD_NOT_OPEN). */
+#define CF_TEXT             1
+#define CF_ENHMETAFILE      14
+BOOL WINAPI OpenClipboard(HWND hWndNewOwner);
+/* Open to the (one) thread: opening it again changes only the window. */
+BOOL WINAPI CloseClipboard(void);
+BOOL WINAPI EmptyClipboard(void);
+/* Sends WM_DESTROYCLIPBOARD to the owner, frees the data. */
+HANDLE WINAPI SetClipboardData(UINT uFormat, HANDLE hMem);
+HANDLE WINAPI GetClipboardData(UINT uFormat);
+/* The clipboard's own handle (do not free it), NULL when absent. */
+BOOL WINAPI IsClipboardFormatAvailable(UINT format);
+HWND WINAPI GetClipboardOwner(void);
 
 /* Messages. */
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
