@@ -194,6 +194,58 @@ BOOL AutoSetScreenSize(int cx, int cy);
 void AutoSetCursorPos(int x, int y);
 /* Cursor position in screen pixels for GetCursorPos. */
 
+/* ---- pictures ---- */
+
+BOOL AutoRenderWindowToPng(HWND hWnd, LPCSTR pszPath);
+/* Writes hWnd with its children as a screen shows it to the PNG file
+ * pszPath: every visible window of the tree (hWnd itself even when hidden)
+ * is invalidated, erased and painted now, frames (WS_BORDER,
+ * WS_EX_CLIENTEDGE) are drawn, and hWnd's window rectangle is written.
+ * FALSE for a bad window or a file that cannot be written. */
+
+BOOL AutoEnhMetaFileToSvg(HENHMETAFILE hemf, LPCSTR pszPath);
+BOOL AutoEnhMetaFileToPng(HENHMETAFILE hemf, LPCSTR pszPath);
+/* Writes the enhanced metafile's picture at its frame's size (96 pixels an
+ * inch; without a frame, the bounds of what was drawn) as SVG (vector) or
+ * as PNG on white. FALSE for a bad handle or a file that cannot be
+ * written. */
+
+/* ---- popup menus and clipboard ---- */
+
+#define AUTO_MENU_MAXITEMS 32
+
+typedef struct tagAUTOMENUITEM {
+    UINT uFlags;                    /* MF_ flags as appended (and changed) */
+    UINT uId;                       /* 0 for a submenu */
+    char szText[64];
+} AUTOMENUITEM;
+
+/* One TrackPopupMenu call: the menu as shown and what was chosen. */
+typedef struct tagAUTOMENUCALL {
+    HWND hwndOwner;
+    UINT uFlags;
+    int x, y;
+    UINT cItems;                    /* items of the top level (at most 32) */
+    AUTOMENUITEM aItems[AUTO_MENU_MAXITEMS];
+    UINT uChosen;                   /* 0: dismissed */
+} AUTOMENUCALL;
+
+void AutoQueueMenuAnswer(UINT uId);
+/* The next popup menu chooses command uId (0: dismiss it). An id that is
+ * not an enabled command item of that menu or its submenus dismisses it.
+ * Answers are used in order. */
+void AutoClearMenuAnswers(void);
+int AutoGetMenuCount(void);
+BOOL AutoGetMenuCall(int iCall, AUTOMENUCALL *pCall);
+/* Log of popup menus shown (the first 256), oldest first. */
+void AutoClearMenuLog(void);
+
+BOOL AutoGetClipboardText(LPSTR lpBuffer, int cchBuffer);
+/* The CF_TEXT on the clipboard, open or not, cut to cchBuffer - 1 bytes;
+ * FALSE when there is none or the buffer is bad. */
+HENHMETAFILE AutoGetClipboardEnhMetaFile(void);
+/* The CF_ENHMETAFILE on the clipboard (still the clipboard's), or NULL. */
+
 #ifdef __cplusplus
 }
 #endif

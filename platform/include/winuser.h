@@ -91,6 +91,7 @@ extern "C" {
 #define WM_HSCROLL              0x0114
 #define WM_VSCROLL              0x0115
 #define WM_INITMENU             0x0116
+#define WM_DESTROYCLIPBOARD     0x0307
 #define WM_INITMENUPOPUP        0x0117
 #define WM_MENUSELECT           0x011F
 #define WM_ENTERIDLE            0x0121
@@ -622,6 +623,100 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
  * error). */
 BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint);
 /* Releases the device context of BeginPaint. */
+
+/* Drawing with a brush, and formatted text (DrawTextA). A brush may be a
+ * system colour index + 1, as a class background. */
+int WINAPI FillRect(HDC hDC, const RECT *lprc, HBRUSH hbr);
+int WINAPI FrameRect(HDC hDC, const RECT *lprc, HBRUSH hbr);
+#define DT_TOP              0x00000000
+#define DT_LEFT             0x00000000
+#define DT_CENTER           0x00000001
+#define DT_RIGHT            0x00000002
+#define DT_VCENTER          0x00000004
+#define DT_BOTTOM           0x00000008
+#define DT_WORDBREAK        0x00000010
+#define DT_SINGLELINE       0x00000020
+#define DT_EXPANDTABS       0x00000040
+#define DT_NOCLIP           0x00000100
+#define DT_CALCRECT         0x00000400
+#define DT_NOPREFIX         0x00000800
+#define DT_END_ELLIPSIS     0x00008000
+int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
+/* cchText -1: up to the NUL. Lines break at CR/LF (unless DT_SINGLELINE)
+ * and, with DT_WORDBREAK, after a space or between double-byte characters
+ * where the line would pass the right edge. '&' marks a mnemonic (removed;
+ * "&&" is one '&') unless DT_NOPREFIX. DT_VCENTER and DT_BOTTOM apply to a
+ * single line. DT_CALCRECT draws nothing and sets right and bottom to the
+ * text's extent. Returns the text's height (from the top of lprc for
+ * DT_VCENTER/DT_BOTTOM), 0 on error. */
+
+/* Rectangles. */
+BOOL WINAPI SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
+BOOL WINAPI SetRectEmpty(LPRECT lprc);
+BOOL WINAPI OffsetRect(LPRECT lprc, int dx, int dy);
+BOOL WINAPI InflateRect(LPRECT lprc, int dx, int dy);
+BOOL WINAPI IntersectRect(LPRECT lprcDst, const RECT *lprcSrc1, const RECT *lprcSrc2);
+BOOL WINAPI UnionRect(LPRECT lprcDst, const RECT *lprcSrc1, const RECT *lprcSrc2);
+BOOL WINAPI IsRectEmpty(const RECT *lprc);
+BOOL WINAPI PtInRect(const RECT *lprc, POINT pt);
+BOOL WINAPI CopyRect(LPRECT lprcDst, const RECT *lprcSrc);
+BOOL WINAPI EqualRect(const RECT *lprc1, const RECT *lprc2);
+
+/* Popup menus. TrackPopupMenu never waits for a user: it takes the next
+ * answer queued through the automation API (none: the menu is dismissed at
+ * once), sends WM_INITMENU and WM_INITMENUPOPUP first unless TPM_NONOTIFY,
+ * and with TPM_RETURNCMD returns the chosen id (0 when dismissed);
+ * otherwise it posts WM_COMMAND (the id) to hWnd and returns TRUE. */
+#define MF_BYCOMMAND        0x00000000L
+#define MF_BYPOSITION       0x00000400L
+#define MF_STRING           0x00000000L
+#define MF_ENABLED          0x00000000L
+#define MF_UNCHECKED        0x00000000L
+#define MF_GRAYED           0x00000001L
+#define MF_DISABLED         0x00000002L
+#define MF_BITMAP           0x00000004L
+#define MF_CHECKED          0x00000008L
+#define MF_POPUP            0x00000010L
+#define MF_OWNERDRAW        0x00000100L
+#define MF_SEPARATOR        0x00000800L
+#define TPM_LEFTBUTTON      0x0000L
+#define TPM_RIGHTBUTTON     0x0002L
+#define TPM_LEFTALIGN       0x0000L
+#define TPM_CENTERALIGN     0x0004L
+#define TPM_RIGHTALIGN      0x0008L
+#define TPM_TOPALIGN        0x0000L
+#define TPM_VCENTERALIGN    0x0010L
+#define TPM_BOTTOMALIGN     0x0020L
+#define TPM_NONOTIFY        0x0080L
+#define TPM_RETURNCMD       0x0100L
+HMENU WINAPI CreatePopupMenu(void);
+HMENU WINAPI CreateMenu(void);
+BOOL WINAPI AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
+/* MF_POPUP: uIDNewItem is a submenu, destroyed with its parent. */
+BOOL WINAPI DestroyMenu(HMENU hMenu);
+int WINAPI GetMenuItemCount(HMENU hMenu);
+UINT WINAPI GetMenuItemID(HMENU hMenu, int nPos);
+UINT WINAPI GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
+DWORD WINAPI CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
+BOOL WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
+BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT *prcRect);
+
+/* Clipboard: CF_TEXT (a GlobalAlloc block of CP932 text) and
+ * CF_ENHMETAFILE. Data set belongs to the clipboard, which frees it when
+ * emptied; the window that empties it becomes its owner. Every call but
+ * OpenClipboard needs it open (ERROR_CLIPBOARD_NOT_OPEN). */
+#define CF_TEXT             1
+#define CF_ENHMETAFILE      14
+BOOL WINAPI OpenClipboard(HWND hWndNewOwner);
+/* Open to the (one) thread: opening it again changes only the window. */
+BOOL WINAPI CloseClipboard(void);
+BOOL WINAPI EmptyClipboard(void);
+/* Sends WM_DESTROYCLIPBOARD to the owner, frees the data. */
+HANDLE WINAPI SetClipboardData(UINT uFormat, HANDLE hMem);
+HANDLE WINAPI GetClipboardData(UINT uFormat);
+/* The clipboard's own handle (do not free it), NULL when absent. */
+BOOL WINAPI IsClipboardFormatAvailable(UINT format);
+HWND WINAPI GetClipboardOwner(void);
 
 /* Messages. */
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);

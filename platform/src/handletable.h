@@ -103,6 +103,7 @@ enum {
     HTAG_GLOBAL = 0x2,
     HTAG_WINDOW = 0x6,
     HTAG_GDI = 0xA,
+    HTAG_MENU = 0xC,
 };
 
 #endif /* PLATFORM_HANDLETABLE_H */
