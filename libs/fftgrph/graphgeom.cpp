@@ -54,13 +54,15 @@ double FgNiceCeil(double dValue)
 
 void FgCalcScale(const GRAPHSCALEIN *pIn, GRAPHSCALE *pScale)
 {
-    const int cy = pIn->nCharHeight > 0 ? pIn->nCharHeight : 12;
-    const int cx = pIn->nCharWidth > 0 ? pIn->nCharWidth : 6;
+    // Without font metrics the smallest margins hold as they are.
+    const bool fFont = pIn->nCharHeight > 0 && pIn->nCharWidth > 0;
+    const int cy = fFont ? pIn->nCharHeight : 12;
+    const int cx = fFont ? pIn->nCharWidth : 6;
     RECT rc = pIn->rcClient;
-    rc.left += AtLeast(5 * cx + 8, kMarginLeft);     // labels of 5 characters and a tick
-    rc.top += AtLeast(cy + 4, kMarginTop);
-    rc.right -= AtLeast(2 * cx, kMarginRight);
-    rc.bottom -= AtLeast(cy + 6, kMarginBottom);
+    rc.left += fFont ? AtLeast(5 * cx + 8, kMarginLeft) : kMarginLeft;  // 5 characters and a tick
+    rc.top += fFont ? AtLeast(cy + 4, kMarginTop) : kMarginTop;
+    rc.right -= fFont ? AtLeast(2 * cx, kMarginRight) : kMarginRight;
+    rc.bottom -= fFont ? AtLeast(cy + 6, kMarginBottom) : kMarginBottom;
     if (rc.right < rc.left)
         rc.right = rc.left;
     if (rc.bottom < rc.top)

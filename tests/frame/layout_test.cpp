@@ -55,11 +55,11 @@ TEST(LayoutGeometry, GraphSlotsByChannelCount)
         int nSlot;
         std::vector<int> rc;
     } cases[] = {
-        {3, 0, {0, 21, 796, 186}},  {3, 2, {0, 393, 796, 186}},
-        {4, 0, {0, 21, 397, 279}},  {4, 1, {397, 21, 399, 279}}, {4, 3, {397, 300, 399, 279}},
-        {8, 6, {0, 439, 397, 140}}, {8, 7, {397, 439, 399, 140}},
+        {3, 0, {0, 21, 796, 185}},  {3, 2, {0, 393, 796, 185}},
+        {4, 0, {0, 21, 397, 278}},  {4, 1, {397, 21, 398, 278}}, {4, 3, {397, 300, 398, 278}},
+        {8, 6, {0, 439, 397, 139}}, {8, 7, {397, 439, 398, 139}},
         // Odd counts: the last slot has the bottom row to itself.
-        {5, 4, {0, 393, 796, 186}}, {7, 6, {0, 439, 796, 140}}, {7, 5, {397, 300, 399, 139}},
+        {5, 4, {0, 393, 796, 185}}, {7, 6, {0, 439, 796, 139}}, {7, 5, {397, 300, 398, 138}},
     };
     for (const auto &c : cases) {
         PLACES p = Layout(1000, 600, 20, 200, c.n, FALSE, TRUE);
@@ -74,7 +74,7 @@ TEST(LayoutGeometry, GraphSlotsByChannelCount)
     }
     // The histogram mode lays out the bar graphs in the same slots.
     PLACES p = Layout(1000, 600, 20, 200, 4, TRUE, TRUE);
-    EXPECT_EQ(Rect(p[IDC_BARGRAPH_FIRST + 1]), (std::vector<int>{397, 21, 399, 279}));
+    EXPECT_EQ(Rect(p[IDC_BARGRAPH_FIRST + 1]), (std::vector<int>{397, 21, 398, 278}));
     EXPECT_EQ(p[IDC_GRAPH_FIRST].nAction, PLACE_HIDE);
 }
 
@@ -115,8 +115,13 @@ TEST_F(LayoutWindow, ChildrenFollowTheGeometry)
     HWND hPanel = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 300, hWnd,
                                   (HMENU)(INT_PTR)IDC_SETUPPANEL, NULL, NULL);
     ASSERT_NE(hPanel, nullptr);
-    SetWindowPos(hWnd, NULL, 0, 0, 1000, 600, SWP_NOMOVE | SWP_NOZORDER);
-    SendMessageA(hWnd, WM_SIZE, 0, MAKELPARAM(1000, 600));
+    // A client area of 1000 x 600, whatever frame the host gave the window.
+    RECT rcWindow, rcClient;
+    GetWindowRect(hWnd, &rcWindow);
+    GetClientRect(hWnd, &rcClient);
+    SetWindowPos(hWnd, NULL, 0, 0, 1000 + (rcWindow.right - rcWindow.left) - rcClient.right,
+                 600 + (rcWindow.bottom - rcWindow.top) - rcClient.bottom, SWP_NOMOVE | SWP_NOZORDER);
+    auto shown = [hWnd](int nId) { return (GetWindowLongA(GetDlgItem(hWnd, nId), GWL_STYLE) & WS_VISIBLE) != 0; };
 
     auto rectOf = [hWnd](int nId) {
         RECT rc = {};
@@ -130,13 +135,13 @@ TEST_F(LayoutWindow, ChildrenFollowTheGeometry)
     EXPECT_EQ(rcMonitor[2], 183);
     EXPECT_EQ(rectOf(IDC_SETUPPANEL)[0], 797);
     // Two channels by default: graphs 1050 and 1051 shown, the rest hidden.
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hWnd, IDC_GRAPH_FIRST + 1)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hWnd, IDC_GRAPH_FIRST + 2)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hWnd, IDC_BARGRAPH_FIRST)));
+    EXPECT_TRUE(shown(IDC_GRAPH_FIRST + 1));
+    EXPECT_FALSE(shown(IDC_GRAPH_FIRST + 2));
+    EXPECT_FALSE(shown(IDC_BARGRAPH_FIRST));
     EXPECT_EQ(rectOf(IDC_GRAPH_FIRST)[2], 796);
 
     // The display switch lays the bar graphs out in the graphs' place.
     SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(IDC_HISTOGRAM, 0), (LPARAM)GetDlgItem(hWnd, IDC_HISTOGRAM));
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hWnd, IDC_BARGRAPH_FIRST)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hWnd, IDC_GRAPH_FIRST)));
+    EXPECT_TRUE(shown(IDC_BARGRAPH_FIRST));
+    EXPECT_FALSE(shown(IDC_GRAPH_FIRST));
 }

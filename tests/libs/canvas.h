@@ -11,7 +11,7 @@
 
 class Canvas {
 public:
-    static const COLORREF SENTINEL = RGB(255, 0, 255);
+    static constexpr COLORREF SENTINEL = RGB(255, 0, 255);
 
     Canvas(int cx, int cy);
     ~Canvas();
