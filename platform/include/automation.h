@@ -194,6 +194,22 @@ BOOL AutoSetScreenSize(int cx, int cy);
 void AutoSetCursorPos(int x, int y);
 /* Cursor position in screen pixels for GetCursorPos. */
 
+/* ---- pictures ---- */
+
+BOOL AutoRenderWindowToPng(HWND hWnd, LPCSTR pszPath);
+/* Writes hWnd with its children as a screen shows it to the PNG file
+ * pszPath: every visible window of the tree (hWnd itself even when hidden)
+ * is invalidated, erased and painted now, frames (WS_BORDER,
+ * WS_EX_CLIENTEDGE) are drawn, and hWnd's window rectangle is written.
+ * FALSE for a bad window or a file that cannot be written. */
+
+BOOL AutoEnhMetaFileToSvg(HENHMETAFILE hemf, LPCSTR pszPath);
+BOOL AutoEnhMetaFileToPng(HENHMETAFILE hemf, LPCSTR pszPath);
+/* Writes the enhanced metafile's picture at its frame's size (96 pixels an
+ * inch; without a frame, the bounds of what was drawn) as SVG (vector) or
+ * as PNG on white. FALSE for a bad handle or a file that cannot be
+ * written. */
+
 #ifdef __cplusplus
 }
 #endif

@@ -366,6 +366,27 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
 BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT *lprect, LPCSTR lpString, UINT c,
                         const INT *lpDx);
 
+/* Metafiles: a metafile context records the drawing calls made on it;
+ * playback replays them into any context. No file is written: a file name
+ * is accepted and ignored (the layer keeps the recording in memory). */
+HDC WINAPI CreateMetaFileA(LPCSTR pszFile);
+HMETAFILE WINAPI CloseMetaFile(HDC hdc);
+/* Ends the recording; NULL for a context that is not a metafile's. */
+BOOL WINAPI PlayMetaFile(HDC hdc, HMETAFILE hmf);
+/* Replays in the context's logical coordinates; its state is kept. */
+BOOL WINAPI DeleteMetaFile(HMETAFILE hmf);
+HDC WINAPI CreateEnhMetaFileA(HDC hdc, LPCSTR lpFilename, const RECT *lprc, LPCSTR lpDesc);
+/* lprc: the picture's frame in 0.01 mm (NULL: the bounds of what is drawn). */
+HENHMETAFILE WINAPI CloseEnhMetaFile(HDC hdc);
+BOOL WINAPI PlayEnhMetaFile(HDC hdc, HENHMETAFILE hmf, const RECT *lprect);
+/* Replays the picture with its frame fitted to lprect; the context's
+ * state is kept. */
+BOOL WINAPI DeleteEnhMetaFile(HENHMETAFILE hmf);
+UINT WINAPI GetEnhMetaFileHeader(HENHMETAFILE hemf, UINT nSize, LPENHMETAHEADER lpEnhMetaHeader);
+/* Copies the header (at most nSize bytes); lpEnhMetaHeader NULL asks for
+ * the size. rclBounds in device pixels (inclusive), rclFrame in 0.01 mm.
+ * 0 for a bad handle. */
+
 /* Text metrics and attributes. */
 BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm);
 /* Metrics of the selected font, measured by cairo. */

@@ -139,14 +139,16 @@ extern "C" BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, 
     if (!pDest)
         return FALSE;
     if (rop == PATCOPY || rop == BLACKNESS || rop == WHITENESS) {
-        MetaRecord(pDest, [=](HDC h) { StretchBlt(h, xDest, yDest, wDest, hDest, NULL, 0, 0, 0, 0, rop); });
+        RECT rcBounds{xDest, yDest, xDest + wDest, yDest + hDest};
+        MetaRecord(pDest, [=](HDC h) { StretchBlt(h, xDest, yDest, wDest, hDest, NULL, 0, 0, 0, 0, rop); },
+                   &rcBounds);
         return FillWithRop(hdcDest, xDest, yDest, wDest, hDest, rop);
     }
     GDIOBJ *pSrc = DcGet(hdcSrc);
     if (rop != SRCCOPY || !pSrc || wSrc == 0 || hSrc == 0)
         return FALSE;
     cairo_surface_t *pSrcSurface = DcSurface(pSrc);
-    if (!pSrcSurface)
+    if (!pSrcSurface || !GdiIsImage(pSrcSurface))
         return FALSE;
     POINT ptSrc = DcToSurface(pSrc, xSrc, ySrc);
     RECT rcSrc = DcClipRect(pSrc);
@@ -169,6 +171,7 @@ extern "C" BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, 
             cairo_paint(cr);
             cairo_destroy(cr);
         }
+        RECT rcDest{xDest, yDest, xDest + wDest, yDest + hDest};
         std::shared_ptr<void> pKeep((void *)hbm, [](void *h) { DeleteObject((HGDIOBJ)h); });
         MetaRecord(pDest, [=](HDC h) {
             HDC hdcMem = CreateCompatibleDC(NULL);
@@ -176,7 +179,7 @@ extern "C" BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, 
             StretchBlt(h, xDest, yDest, wDest, hDest, hdcMem, 0, 0, std::abs(wSrc), std::abs(hSrc), SRCCOPY);
             SelectObject(hdcMem, hOld);
             DeleteDC(hdcMem);
-        });
+        }, &rcDest);
         cairo_surface_destroy(pBlock);
         return TRUE;
     }
@@ -203,7 +206,7 @@ extern "C" COLORREF WINAPI GetPixel(HDC hdc, int x, int y)
 {
     GDIOBJ *pDc = DcGet(hdc);
     cairo_surface_t *pSurface = pDc ? DcSurface(pDc) : nullptr;
-    if (!pSurface)
+    if (!pSurface || !GdiIsImage(pSurface))
         return CLR_INVALID;
     POINT pt = DcToSurface(pDc, x, y);
     if (!InRect(DcClipRect(pDc), pt.x, pt.y))
@@ -217,13 +220,22 @@ extern "C" COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color)
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return (COLORREF)-1;
-    MetaRecord(pDc, [=](HDC h) { SetPixel(h, x, y, color); });
+    RECT rcBounds{x, y, x + 1, y + 1};
+    MetaRecord(pDc, [=](HDC h) { SetPixel(h, x, y, color); }, &rcBounds);
     cairo_surface_t *pSurface = DcSurface(pDc);
     if (!pSurface)
         return DcIsMeta(pDc) ? color : (COLORREF)-1;
     POINT pt = DcToSurface(pDc, x, y);
     if (!InRect(DcClipRect(pDc), pt.x, pt.y))
         return (COLORREF)-1;
+    if (!GdiIsImage(pSurface)) {
+        cairo_t *cr = cairo_create(pSurface);
+        GdiSetColor(cr, color);
+        cairo_rectangle(cr, pt.x, pt.y, 1, 1);
+        cairo_fill(cr);
+        cairo_destroy(cr);
+        return color & 0x00FFFFFF;
+    }
     cairo_surface_flush(pSurface);
     *PixelAt(pSurface, pt.x, pt.y) =
         0xFF000000u | ((uint32_t)GetRValue(color) << 16) | ((uint32_t)GetGValue(color) << 8) | GetBValue(color);

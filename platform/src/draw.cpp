@@ -188,7 +188,7 @@ bool DrawPolyline(HDC hdc, const std::vector<POINT> &pts)
     PENINFO pi = PenOf(pDc);
     if (pi.fNull)
         return true;
-    if (pi.nWidth == 1) {
+    if (pi.nWidth == 1 && GdiIsImage(pSurface)) {
         CosmeticPolyline(pDc, pSurface, pi, pts);
         return true;
     }
@@ -199,6 +199,34 @@ bool DrawPolyline(HDC hdc, const std::vector<POINT> &pts)
     Stroke(cr, pDc, pi);
     DcEndDraw(cr);
     return true;
+}
+
+// The pixels a list of points can touch (pen width aside).
+RECT BoundsOf(const std::vector<POINT> &pts)
+{
+    RECT rc{pts[0].x, pts[0].y, pts[0].x + 1, pts[0].y + 1};
+    for (const POINT &pt : pts)
+        rc = RECT{std::min(rc.left, pt.x), std::min(rc.top, pt.y), std::max(rc.right, pt.x + 1),
+                  std::max(rc.bottom, pt.y + 1)};
+    return rc;
+}
+
+// A recording keeps the brush's colour, not the caller's handle, which
+// may be gone before playback; system colour brushes stay as they are.
+std::function<HBRUSH()> BrushMaker(HBRUSH hbr)
+{
+    GDIOBJ *pBrush = GdiGet(hbr);
+    if (!pBrush || pBrush->fStock)
+        return [hbr] { return hbr; };
+    LOGBRUSH lb = pBrush->lb;
+    return [lb] { return lb.lbStyle == BS_NULL ? (HBRUSH)GetStockObject(NULL_BRUSH) : CreateSolidBrush(lb.lbColor); };
+}
+
+void WithBrush(const std::function<HBRUSH()> &fnMake, const std::function<void(HBRUSH)> &fnDraw)
+{
+    HBRUSH hbr = fnMake();
+    fnDraw(hbr);
+    DeleteObject(hbr);   // stock brushes stay
 }
 
 RECT Normalized(int left, int top, int right, int bottom)
@@ -255,8 +283,9 @@ extern "C" BOOL WINAPI LineTo(HDC hdc, int x, int y)
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return FALSE;
-    MetaRecord(pDc, [=](HDC h) { LineTo(h, x, y); });
     POINT ptFrom = pDc->st.ptCur;
+    RECT rcBounds = BoundsOf({ptFrom, POINT{x, y}});
+    MetaRecord(pDc, [=](HDC h) { LineTo(h, x, y); }, &rcBounds);
     pDc->st.ptCur = POINT{x, y};
     return DrawPolyline(hdc, {ptFrom, POINT{x, y}});
 }
@@ -267,7 +296,8 @@ extern "C" BOOL WINAPI Polyline(HDC hdc, const POINT *apt, int cpt)
     if (!pDc || !apt || cpt < 2)
         return FALSE;
     std::vector<POINT> pts(apt, apt + cpt);
-    MetaRecord(pDc, [=](HDC h) { Polyline(h, pts.data(), (int)pts.size()); });
+    RECT rcBounds = BoundsOf(pts);
+    MetaRecord(pDc, [=](HDC h) { Polyline(h, pts.data(), (int)pts.size()); }, &rcBounds);
     return DrawPolyline(hdc, pts);
 }
 
@@ -277,7 +307,8 @@ extern "C" BOOL WINAPI Polygon(HDC hdc, const POINT *apt, int cpt)
     if (!pDc || !apt || cpt < 2)
         return FALSE;
     std::vector<POINT> pts(apt, apt + cpt);
-    MetaRecord(pDc, [=](HDC h) { Polygon(h, pts.data(), (int)pts.size()); });
+    RECT rcBounds = BoundsOf(pts);
+    MetaRecord(pDc, [=](HDC h) { Polygon(h, pts.data(), (int)pts.size()); }, &rcBounds);
     cairo_t *cr = DcBeginDraw(hdc, &pDc);
     if (!cr)
         return TRUE;
@@ -298,8 +329,9 @@ extern "C" BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bott
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return FALSE;
-    MetaRecord(pDc, [=](HDC h) { Rectangle(h, left, top, right, bottom); });
-    return DrawShape(hdc, Normalized(left, top, right, bottom),
+    RECT rc = Normalized(left, top, right, bottom);
+    MetaRecord(pDc, [=](HDC h) { Rectangle(h, left, top, right, bottom); }, &rc);
+    return DrawShape(hdc, rc,
                      [](cairo_t *cr, double x, double y, double cx, double cy) { cairo_rectangle(cr, x, y, cx, cy); });
 }
 
@@ -308,8 +340,9 @@ extern "C" BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return FALSE;
-    MetaRecord(pDc, [=](HDC h) { Ellipse(h, left, top, right, bottom); });
-    return DrawShape(hdc, Normalized(left, top, right, bottom),
+    RECT rc = Normalized(left, top, right, bottom);
+    MetaRecord(pDc, [=](HDC h) { Ellipse(h, left, top, right, bottom); }, &rc);
+    return DrawShape(hdc, rc,
                      [](cairo_t *cr, double x, double y, double cx, double cy) {
                          cairo_save(cr);
                          cairo_translate(cr, x + cx / 2, y + cy / 2);
@@ -326,7 +359,8 @@ extern "C" int WINAPI FillRect(HDC hDC, const RECT *lprc, HBRUSH hbr)
     if (!pDc || !lprc || !BrushFromClassBackground(hbr))
         return 0;
     RECT rc = *lprc;
-    MetaRecord(pDc, [=](HDC h) { FillRect(h, &rc, hbr); });
+    std::function<HBRUSH()> fnMake = BrushMaker(hbr);
+    MetaRecord(pDc, [=](HDC h) { WithBrush(fnMake, [&](HBRUSH hbrPlay) { FillRect(h, &rc, hbrPlay); }); }, &rc);
     if (!BrushColor(hbr, &crFill))
         return 1;
     cairo_t *cr = DcBeginDraw(hDC, nullptr);
@@ -346,7 +380,8 @@ extern "C" int WINAPI FrameRect(HDC hDC, const RECT *lprc, HBRUSH hbr)
     if (!pDc || !lprc || !BrushFromClassBackground(hbr))
         return 0;
     RECT rc = *lprc;
-    MetaRecord(pDc, [=](HDC h) { FrameRect(h, &rc, hbr); });
+    std::function<HBRUSH()> fnMake = BrushMaker(hbr);
+    MetaRecord(pDc, [=](HDC h) { WithBrush(fnMake, [&](HBRUSH hbrPlay) { FrameRect(h, &rc, hbrPlay); }); }, &rc);
     if (rc.right <= rc.left || rc.bottom <= rc.top || !BrushColor(hbr, &crFill))
         return 1;
     cairo_t *cr = DcBeginDraw(hDC, nullptr);

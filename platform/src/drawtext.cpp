@@ -123,7 +123,7 @@ extern "C" int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lp
         MetaRecord(pDc, [=](HDC h) {
             RECT rcCopy = rc;
             DrawTextA(h, str.data(), (int)str.size(), &rcCopy, format);
-        });
+        }, &rc);
     }
     if (!(format & DT_NOPREFIX))
         str = StripPrefixes(str);

@@ -258,16 +258,6 @@ extern "C" BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RE
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc || (c > 0 && !lpString))
         return FALSE;
-    if (DcIsMeta(pDc)) {
-        std::string strText(lpString ? lpString : "", c);
-        std::vector<INT> dx(lpDx ? lpDx : nullptr, lpDx ? lpDx + c : nullptr);
-        bool fRect = lprect != nullptr;
-        RECT rc = fRect ? *lprect : RECT{};
-        MetaRecord(pDc, [=](HDC h) {
-            ExtTextOutA(h, x, y, options, fRect ? &rc : nullptr, strText.data(), (UINT)strText.size(),
-                        dx.empty() ? nullptr : dx.data());
-        });
-    }
     TEXTMETRICA tm;
     FontMetrics(pDc->st.hFont, &tm);
     LONG cx = 0;
@@ -277,6 +267,19 @@ extern "C" BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RE
     else
         cx = FontTextWidth(FontGet(pDc->st.hFont), lpString, (int)c);
     POINT pt = TextOrigin(pDc, x, y, cx, tm);
+    if (DcIsMeta(pDc)) {
+        RECT rcBounds{pt.x, pt.y, pt.x + cx, pt.y + tm.tmHeight};
+        if (lprect && (options & ETO_OPAQUE))
+            UnionRect(&rcBounds, &rcBounds, lprect);
+        std::string strText(lpString ? lpString : "", c);
+        std::vector<INT> dx(lpDx ? lpDx : nullptr, lpDx ? lpDx + c : nullptr);
+        bool fRect = lprect != nullptr;
+        RECT rc = fRect ? *lprect : RECT{};
+        MetaRecord(pDc, [=](HDC h) {
+            ExtTextOutA(h, x, y, options, fRect ? &rc : nullptr, strText.data(), (UINT)strText.size(),
+                        dx.empty() ? nullptr : dx.data());
+        }, &rcBounds);
+    }
     cairo_t *cr = DcBeginDraw(hdc, &pDc);
     if (!cr)
         return TRUE;

@@ -1,9 +1,15 @@
 // Window contexts on the layer's backing images: what a child paints stays
-// in its client area, BeginPaint clips to the update rectangle, and the
-// class background erases.
+// in its client area, BeginPaint clips to the update rectangle, the class
+// background erases, and a window renders to PNG.
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "automation.h"
 
 namespace {
 
@@ -97,6 +103,39 @@ TEST(WindowPaint, HiddenChildDrawsNothing)
     FillRect(hdc, &rc, (HBRUSH)GetStockObject(WHITE_BRUSH));
     ReleaseDC(w.hwndChild, hdc);
     EXPECT_EQ(w.TopPixel(25, 15), RGB(0, 0, 0));
+}
+
+// The PNG's size from its header (big-endian width and height of IHDR).
+bool PngSize(const char *pszPath, int *pcx, int *pcy)
+{
+    unsigned char ab[24];
+    FILE *pFile = fopen(pszPath, "rb");
+    bool fOk = pFile && fread(ab, 1, sizeof ab, pFile) == sizeof ab && memcmp(ab + 1, "PNG", 3) == 0;
+    if (pFile)
+        fclose(pFile);
+    *pcx = (ab[16] << 24) | (ab[17] << 16) | (ab[18] << 8) | ab[19];
+    *pcy = (ab[20] << 24) | (ab[21] << 16) | (ab[22] << 8) | ab[23];
+    return fOk;
+}
+
+TEST(WindowPaint, RenderPaintsTheTreeAndWritesTheWindowRectangle)
+{
+    WINPAIR w;
+    ShowWindow(w.hwndTop, SW_HIDE);
+    std::string strPath = testing::TempDir() + "render_test.png";
+    ASSERT_TRUE(AutoRenderWindowToPng(w.hwndTop, strPath.c_str())) << "a hidden window renders too";
+    int cx, cy;
+    ASSERT_TRUE(PngSize(strPath.c_str(), &cx, &cy));
+    EXPECT_EQ(cx, 102);
+    EXPECT_EQ(cy, 82);
+    EXPECT_EQ(w.TopPixel(25, 15), kRed) << "the child was painted";
+    EXPECT_EQ(w.TopPixel(60, 15), (COLORREF)GetSysColor(COLOR_WINDOW)) << "the parent was erased";
+    ASSERT_TRUE(AutoRenderWindowToPng(w.hwndChild, strPath.c_str()));
+    ASSERT_TRUE(PngSize(strPath.c_str(), &cx, &cy));
+    EXPECT_EQ(cx, 30);
+    EXPECT_FALSE(AutoRenderWindowToPng(w.hwndChild, "/nonexistent-dir/x.png"));
+    EXPECT_FALSE(AutoRenderWindowToPng((HWND)(uintptr_t)0x1234, strPath.c_str()));
+    remove(strPath.c_str());
 }
 
 }  // namespace
