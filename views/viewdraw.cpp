@@ -1,31 +1,12 @@
-// The plot frame the result views draw in: layout from the client area and
-// the font, the cream plot area, frame, title, scale, column lines, labels
-// and bars.
+// Drawing of the result views: the cream plot area, frame, title, scale,
+// column lines, labels and bars.
 #include "views/viewwnd.h"
 
-#include <limits.h>
-#include <stdio.h>
 #include <string.h>
 
 #define PLOT_COLOR  RGB(0xFF, 0xF2, 0xE9) // very light cream
 #define FRAME_COLOR RGB(0, 0, 0)
 #define GRID_COLOR  RGB(0xE0, 0xE0, 0xE0)
-
-void ViewFrameLayout(HWND hWnd, const TEXTMETRICA *ptm, VIEWFRAME *pFrame)
-{
-    RECT rc = {0, 0, 0, 0};
-    GetClientRect(hWnd, &rc);
-    int m = (int)((GetWindowLongA(hWnd, GWL_STYLE) >> 8) & 15);
-    int h = ptm->tmHeight;
-    int a = ptm->tmAveCharWidth;
-    pFrame->rcBounds = {rc.left + m, rc.top + m, rc.right - m, rc.bottom - m};
-    const RECT &b = pFrame->rcBounds;
-    pFrame->rcPlot = {b.left + 5 * a, b.top + 3 * h / 2, b.right - a / 2, b.bottom - 3 * h / 2};
-    pFrame->nWidth = pFrame->rcPlot.right - pFrame->rcPlot.left;
-    pFrame->nHeight = pFrame->rcPlot.bottom - pFrame->rcPlot.top;
-    pFrame->nTextHeight = h;
-    pFrame->nCharWidth = a;
-}
 
 // A metafile may have no colour table: its nearest colour is then the
 // colour itself.
@@ -132,12 +113,6 @@ void ViewDrawPlot(const VIEWPAINT *pPaint, const char *pszTitle, VIEWSCALELABEL 
     DrawScale(pPaint, pfnLabel);
 }
 
-void ViewColumnSpan(const VIEWFRAME *pFrame, int k, int n, int *px1, int *px2)
-{
-    *px1 = pFrame->rcPlot.left + 1 + k * pFrame->nWidth / n;
-    *px2 = pFrame->rcPlot.left - 1 + (k + 1) * pFrame->nWidth / n;
-}
-
 void ViewDrawCentred(const VIEWPAINT *pPaint, int x1, int y1, int x2, int y2, const char *pszText)
 {
     RECT rc = {x1, y1, x2, y2};
@@ -153,15 +128,6 @@ void ViewDrawColumn(const VIEWPAINT *pPaint, int k, int n, const char *pszLabel)
     DrawLine(pPaint->hdc, x2, r.bottom + 1, x2, r.top + 1);
     ViewDrawCentred(pPaint, x1, r.bottom + 2, x2, r.bottom + pPaint->frame.nTextHeight - 2,
                     pszLabel);
-}
-
-int ViewBarHeight(double dProduct)
-{
-    if (!(dProduct > 0.0)) // NaN and negative
-        return 0;
-    if (dProduct >= (double)INT_MAX)
-        return INT_MAX;
-    return (int)dProduct;
 }
 
 void ViewDrawBar(const VIEWPAINT *pPaint, int k, int n, int nBarHeight, COLORREF cr)

@@ -78,47 +78,6 @@ HGLOBAL ViewGetText(HWND hWnd, const FFTVIEWDATA *pData, int nSepMode, VIEWTEXTB
     return hText;
 }
 
-HANDLE ViewGetImage(HWND hWnd, const FFTVIEWDATA *pData, int nMode, VIEWDRAWPROC pfnDraw)
-{
-    if (pData == NULL)
-        return NULL;
-    if (nMode == VIEW_IMAGE_WMF) {
-        HDC hdcMeta = CreateMetaFileA(NULL);
-        if (hdcMeta == NULL)
-            return NULL;
-        pfnDraw(hWnd, hdcMeta, pData);
-        return (HANDLE)CloseMetaFile(hdcMeta);
-    }
-    if (nMode != VIEW_IMAGE_EMF)
-        return NULL;
-    HDC hdcRef = GetDC(hWnd);
-    HDC hdcMeta = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
-    if (hdcRef != NULL)
-        ReleaseDC(hWnd, hdcRef);
-    if (hdcMeta == NULL)
-        return NULL;
-    pfnDraw(hWnd, hdcMeta, pData);
-    return (HANDLE)CloseEnhMetaFile(hdcMeta);
-}
-
-// Puts hData on the clipboard as uFormat with the view as owner. A handle
-// the clipboard does not take is freed here: nobody else holds it.
-static void CopyToClipboard(HWND hWnd, UINT uFormat, HANDLE hData)
-{
-    BOOL bTaken = FALSE;
-    if (OpenClipboard(hWnd)) {
-        EmptyClipboard();
-        bTaken = SetClipboardData(uFormat, hData) != NULL;
-        CloseClipboard();
-    }
-    if (bTaken)
-        return;
-    if (uFormat == CF_ENHMETAFILE)
-        DeleteEnhMetaFile((HENHMETAFILE)hData);
-    else
-        GlobalFree(hData);
-}
-
 static void View_Command(const VIEWCLASS *pClass, HWND hWnd, const FFTVIEWDATA *pData, int nId)
 {
     if (pData == NULL)
@@ -126,27 +85,12 @@ static void View_Command(const VIEWCLASS *pClass, HWND hWnd, const FFTVIEWDATA *
     if (nId == IDM_COPYGRAPHIMAGE) {
         HANDLE hImage = ViewGetImage(hWnd, pData, VIEW_IMAGE_EMF, pClass->pfnDraw);
         if (hImage != NULL)
-            CopyToClipboard(hWnd, CF_ENHMETAFILE, hImage);
+            ViewCopyToClipboard(hWnd, CF_ENHMETAFILE, hImage);
     } else if (nId == IDM_COPYTEXTDATA) {
         HGLOBAL hText = ViewGetText(hWnd, pData, 2, pClass->pfnText);
         if (hText != NULL)
-            CopyToClipboard(hWnd, CF_TEXT, hText);
+            ViewCopyToClipboard(hWnd, CF_TEXT, hText);
     }
-}
-
-// The context menu at the cursor; the chosen command comes back as
-// WM_COMMAND.
-static void GraphPopupMenu(HWND hWnd)
-{
-    HMENU hMenu = CreatePopupMenu();
-    if (hMenu == NULL)
-        return;
-    AppendMenuA(hMenu, MF_STRING, IDM_COPYGRAPHIMAGE, "Copy Graph Image");
-    AppendMenuA(hMenu, MF_STRING, IDM_COPYTEXTDATA, "Copy Text Data");
-    POINT pt = {0, 0};
-    GetCursorPos(&pt);
-    TrackPopupMenu(hMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, hWnd, NULL);
-    DestroyMenu(hMenu);
 }
 
 static void View_Paint(const VIEWCLASS *pClass, HWND hWnd, const FFTVIEWDATA *pData)

@@ -142,6 +142,15 @@ HANDLE ViewGetImage(HWND hWnd, const FFTVIEWDATA *pData, int nMode, VIEWDRAWPROC
    HENHMETAFILE); 0 for other modes and without a record. The caller owns
    the handle. */
 
+void ViewCopyToClipboard(HWND hWnd, UINT uFormat, HANDLE hData);
+/* Puts hData (a CF_TEXT block or a CF_ENHMETAFILE handle) on the clipboard
+   with hWnd as owner; a handle the clipboard does not take is freed. */
+
+void GraphPopupMenu(HWND hWnd);
+/* The context menu at the cursor: "Copy Graph Image" (IDM_COPYGRAPHIMAGE)
+   and "Copy Text Data" (IDM_COPYTEXTDATA); the choice comes back to hWnd
+   as WM_COMMAND. */
+
 /* The behaviour of a view class: its drawing, its picture and its text. */
 typedef struct tagVIEWCLASS {
     VIEWDRAWPROC pfnDraw;
