@@ -52,11 +52,16 @@ TEST_F(ViewMenu, EachCopyPutsExactlyItsFormat)
     }
 }
 
-// Without a record there is no menu and nothing to copy.
-TEST_F(ViewMenu, ViewWithoutARecordOffersNoMenu)
+// Without a record a view draws nothing, offers no menu and hands out no
+// picture or text.
+TEST_F(ViewMenu, ViewWithoutARecordShowsAndCopiesNothing)
 {
     CreateView("QPANEFFTANALYBARGRAPH", 1080);
     Detach();
+    Draw();
+    EXPECT_EQ(Pixel(m_cx / 2, m_cy / 2), 0xFFFFFFu);
+    EXPECT_EQ(SendMessageA(m_hView, QPM_GETGRAPHIMAGE, 1, 0), 0);
+    EXPECT_EQ(SendMessageA(m_hView, QPM_GETGRAPHTEXT, 0, 2), 0);
     EmptyTheClipboard();
     DriveOnNextMenu(2801);
     SendMessageA(m_hView, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
