@@ -4,6 +4,7 @@
 // from graphgeom.cpp; this file only draws.
 #include <math.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "graphint.h"
 
@@ -59,7 +60,9 @@ void FormatTick(char *psz, size_t cch, double dValue, double dStep)
     snprintf(psz, cch, "%.*f", nDecimals, dValue);
 }
 
-void DrawGridAndAxes(HDC hdc, const GRAPHSCALE &s, bool fLabels)
+// fValueLabels: the power labels, which mean nothing without data; the
+// frequency labels are always written.
+void DrawGridAndAxes(HDC hdc, const GRAPHSCALE &s, bool fValueLabels)
 {
     const RECT &rc = s.rcPlot;
     const int nBottom = rc.bottom - 1;
@@ -77,13 +80,12 @@ void DrawGridAndAxes(HDC hdc, const GRAPHSCALE &s, bool fLabels)
         Line(hdc, rc.left + 1, y, rc.right, y);
         SelectObject(hdc, hpenAxis);
         Line(hdc, rc.left - kTick, y, rc.left, y);
-        if (fLabels) {
+        if (fValueLabels) {
             FormatTick(sz, sizeof(sz), i * s.dValueStep, s.dValueStep);
             Text(hdc, sz, 0, y - tm.tmHeight / 2, rc.left - kTick - 2, y + tm.tmHeight, DT_RIGHT | DT_TOP);
         }
     }
-    if (fLabels)
-        Text(hdc, "0", 0, nBottom - tm.tmHeight / 2, rc.left - kTick - 2, nBottom + tm.tmHeight,
+    Text(hdc, "0", 0, nBottom - tm.tmHeight / 2, rc.left - kTick - 2, nBottom + tm.tmHeight,
              DT_RIGHT | DT_TOP);
 
     // Frequency ticks and vertical grid lines; the unit closes the row.
@@ -98,8 +100,6 @@ void DrawGridAndAxes(HDC hdc, const GRAPHSCALE &s, bool fLabels)
         }
         SelectObject(hdc, hpenAxis);
         Line(hdc, x, nBottom + 1, x, nBottom + 1 + kTick);
-        if (!fLabels)
-            continue;
         FormatTick(sz, sizeof(sz), i * s.dFreqStep, s.dFreqStep);
         SIZE size = {};
         GetTextExtentPoint32A(hdc, sz, int(strlen(sz)), &size);
@@ -107,8 +107,7 @@ void DrawGridAndAxes(HDC hdc, const GRAPHSCALE &s, bool fLabels)
             Text(hdc, sz, x - size.cx, nBottom + kTick + 2, x + size.cx, nBottom + kTick + 2 + tm.tmHeight,
                  DT_CENTER | DT_TOP);
     }
-    if (fLabels)
-        Text(hdc, "Hz", xUnit, nBottom + kTick + 2, xUnit + sizeUnit.cx, nBottom + kTick + 2 + tm.tmHeight,
+    Text(hdc, "Hz", xUnit, nBottom + kTick + 2, xUnit + sizeUnit.cx, nBottom + kTick + 2 + tm.tmHeight,
              DT_LEFT | DT_TOP);
 
     // The axes themselves: left and bottom edges of the plot.
@@ -302,6 +301,25 @@ void DrawCursor(HDC hdc, const GRAPHSCALE &s, const FFTGRAPHDATA *p)
     Text(hdc, sz, xText, s.rcPlot.top + 1, xText + size.cx, s.rcPlot.top + 1 + size.cy, DT_LEFT | DT_TOP);
 }
 
+// The power unit above the value labels: microvolts squared (the lines are
+// powers, the calibration pair gives microvolts per count). The "2" is
+// raised by hand, as the ANSI code page has no superscript two.
+void DrawPowerUnit(HDC hdc, const RECT *prcClient, const FFTGRAPHDATA *p)
+{
+    if (GraphIsCoherence(p) || GraphProp(p, FG_PROP_CALVALUE) <= 0 || GraphProp(p, FG_PROP_CALHEIGHT) <= 0)
+        return;
+    static const char s_szMicroVolt[] = "\x83\xCAV";  // Greek small mu (CP932) and V
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(hdc, &tm);
+    SIZE size = {};
+    GetTextExtentPoint32A(hdc, s_szMicroVolt, 3, &size);
+    const int x = prcClient->left + 2, y = prcClient->top + 2;
+    SetTextColor(hdc, kLabel);
+    Text(hdc, s_szMicroVolt, x, y, x + size.cx, y + tm.tmHeight, DT_LEFT | DT_TOP);
+    Text(hdc, "2", x + size.cx, y - tm.tmAscent / 3, x + size.cx + tm.tmAveCharWidth * 2, y + tm.tmHeight,
+         DT_LEFT | DT_TOP);
+}
+
 void DrawNoData(HDC hdc, const GRAPHSCALE &s)
 {
     SetTextColor(hdc, kNoData);
@@ -326,7 +344,8 @@ void GraphPaint(HDC hdc, const RECT *prcClient, const FFTGRAPHDATA *p)
         RestoreDC(hdc, nSaved);
         return;
     }
-    DrawGridAndAxes(hdc, s, true);
+    DrawGridAndAxes(hdc, s, GraphHasData(p) && s.nLines > 0);
+    DrawPowerUnit(hdc, prcClient, p);
     if (!GraphHasData(p) || s.nLines <= 0) {
         DrawNoData(hdc, s);
     } else {

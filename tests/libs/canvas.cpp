@@ -1,6 +1,8 @@
 // A DIB section to draw into and read back (canvas.h).
 #include "canvas.h"
 
+#include <stdlib.h>
+
 Canvas::Canvas(int cx, int cy) : m_cx(cx), m_cy(cy)
 {
     BITMAPINFO bmi = {};
@@ -19,7 +21,6 @@ Canvas::Canvas(int cx, int cy) : m_cx(cx), m_cy(cy)
     HBRUSH hbr = CreateSolidBrush(SENTINEL);
     FillRect(m_hdc, &rc, hbr);
     DeleteObject(hbr);
-    GdiFlush();
 }
 
 Canvas::~Canvas()
@@ -46,11 +47,23 @@ int Canvas::Count(COLORREF cr, int x0, int y0, int x1, int y1) const
     return n;
 }
 
+int Canvas::CountNear(COLORREF cr, int nTolerance, int x0, int y0, int x1, int y1) const
+{
+    int n = 0;
+    for (int y = y0; y < y1; y++)
+        for (int x = x0; x < x1; x++) {
+            const COLORREF c = At(x, y);
+            const int d = abs(GetRValue(c) - GetRValue(cr)) + abs(GetGValue(c) - GetGValue(cr))
+                        + abs(GetBValue(c) - GetBValue(cr));
+            n += c != CLR_INVALID && d <= nTolerance;
+        }
+    return n;
+}
+
 void Canvas::Print(HWND hwnd, int x, int y)
 {
     POINT ptOld;
     SetViewportOrgEx(m_hdc, x, y, &ptOld);
     SendMessageA(hwnd, WM_PRINTCLIENT, (WPARAM)m_hdc, 0);
     SetViewportOrgEx(m_hdc, ptOld.x, ptOld.y, NULL);
-    GdiFlush();
 }

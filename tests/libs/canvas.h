@@ -25,6 +25,10 @@ public:
     COLORREF At(int x, int y) const;
     // Pixels of colour cr inside [x0, x1) x [y0, y1).
     int Count(COLORREF cr, int x0, int y0, int x1, int y1) const;
+    // Pixels within nTolerance of cr (sum of the three channels' distances):
+    // text is anti-aliased on some platforms, so its pixels only come near
+    // its colour.
+    int CountNear(COLORREF cr, int nTolerance, int x0, int y0, int x1, int y1) const;
     // Draws hwnd's client area with WM_PRINTCLIENT, its origin at (x, y).
     void Print(HWND hwnd, int x = 0, int y = 0);
 

@@ -174,4 +174,16 @@ TEST_F(CustomTest, OwnerMayDestroyTheButtonWhileItIsNotified)
     EXPECT_EQ(NoteLog().size(), 1u);
 }
 
+// Also what links this program to the library on Linux, where the classes
+// are otherwise only reached by name.
+TEST_F(CustomTest, FramePainterRefusesBadArguments)
+{
+    HWND hwnd = Create(CC_STATIC_CLASS, "", 0x500001A1, 1);
+    EXPECT_FALSE(CcDrawFrame(hwnd, NULL, 2, 1));
+    DestroyWindow(hwnd);
+    HDC hdc = GetDC(NULL);
+    EXPECT_FALSE(CcDrawFrame(hwnd, hdc, 2, 1));
+    ReleaseDC(NULL, hdc);
+}
+
 }  // namespace
