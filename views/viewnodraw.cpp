@@ -1,7 +1,6 @@
-// The result views for a platform layer without GDI's drawing calls, menus,
-// clipboard or metafiles: they draw nothing, hand out no picture and offer
-// no menu. Built instead of viewdraw.cpp and viewexport.cpp only until the
-// layer has them (frame/CMakeLists.txt decides).
+// The result views' drawing for a platform layer without GDI's drawing
+// calls: nothing is drawn. Built instead of viewdraw.cpp only until the
+// layer draws (frame/CMakeLists.txt decides).
 #include "views/viewwnd.h"
 
 void ViewBeginDraw(HWND hWnd, HDC hdc, VIEWPAINT *pPaint)
@@ -28,19 +27,5 @@ void ViewDrawBar(const VIEWPAINT *, int, int, int, COLORREF)
 }
 
 void ViewDrawCentred(const VIEWPAINT *, int, int, int, int, const char *)
-{
-}
-
-HANDLE ViewGetImage(HWND, const FFTVIEWDATA *, int, VIEWDRAWPROC)
-{
-    return NULL;
-}
-
-void ViewCopyToClipboard(HWND, UINT, HANDLE hData)
-{
-    GlobalFree(hData);
-}
-
-void GraphPopupMenu(HWND)
 {
 }

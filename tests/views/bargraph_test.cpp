@@ -1,23 +1,14 @@
 // The band power bar graph and the coherence band histogram on their own:
-// bars, columns and colours on a DIB section, metafiles, text tables.
+// bars, columns and colours on a DIB section, and the text tables.
 #include <math.h>
 #include <string.h>
 
 #include "viewtest.h"
 
-#define BARGRAPH "QPANEFFTANALYBARGRAPH"
-#define COHGRAPH "QPANEFFTANALYCOHGRAPH"
 #define PLOT_CREAM 0xFFF2E9
 
 using BarGraph = ViewTest;
 using CohGraph = ViewTest;
-
-// Middle x of column k of n.
-static int ColumnMid(const RECT &r, int k, int n)
-{
-    int w = r.right - r.left;
-    return (r.left + 1 + k * w / n + r.left - 1 + (k + 1) * w / n) / 2;
-}
 
 // Rows of column x, from above the plot's frame down to the row over its
 // bottom line, that carry colour cr. A bar of height hb fills the rows
@@ -101,26 +92,6 @@ TEST_F(BarGraph, BandsBeyondTheChannelShowErrInsteadOfABar)
     Draw();
     EXPECT_EQ(ColouredRows(*this, r, ColumnMid(r, 0, 4), Data().acrBandColor[0], &nTop), 0);
     EXPECT_NE(Text(0).find("band0,0.50\x81\x60" "4.00,ERR\r\n"), std::string::npos);
-}
-
-// The enhanced metafile replays to the pixels of direct drawing (in the
-// plot with its frame, where no text is: glyphs may be placed differently
-// on replay); the Windows metafile plays back too; other modes give
-// nothing.
-TEST_F(BarGraph, MetafilesReplayTheDrawing)
-{
-    CreateView(BARGRAPH, 1080);
-    for (int b = 0; b < 4; b++)
-        Data().aBand[b].afBandPercent[0] = 20.0f * (b + 1);
-    Draw();
-    KeepDrawing();
-    ASSERT_TRUE(DrawImage(1));
-    RECT r = PlotRect();
-    EXPECT_EQ(DiffersFromKept({r.left, r.top - 1, r.right + 2, r.bottom + 1}), 0);
-    ASSERT_TRUE(DrawImage(0));
-    int nTop;
-    EXPECT_GT(ColouredRows(*this, r, ColumnMid(r, 3, 4), Data().acrBandColor[3], &nTop), 0);
-    EXPECT_EQ(SendMessageA(m_hView, QPM_GETGRAPHIMAGE, 2, 0), 0);
 }
 
 // Titles and labels with blanks and full-width characters, at their full

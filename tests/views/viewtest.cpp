@@ -88,40 +88,17 @@ RECT ViewTest::PlotRect() const
     return {1 + 5 * a, 1 + 3 * h / 2, m_cx - 1 - a / 2, m_cy - 1 - 3 * h / 2};
 }
 
-static void Clear(DWORD *pBits, int cx, int cy)
+void ViewTest::ClearCanvas()
 {
-    for (int i = 0; i < cx * cy; i++)
-        pBits[i] = 0xFFFFFF;
+    for (int i = 0; i < m_cx * m_cy; i++)
+        m_pBits[i] = 0xFFFFFF;
 }
 
 void ViewTest::Draw()
 {
-    Clear(m_pBits, m_cx, m_cy);
+    ClearCanvas();
     SendMessageA(m_hView, WM_PRINTCLIENT, (WPARAM)m_hdc, PRF_CLIENT);
     GdiFlush();
-}
-
-bool ViewTest::DrawImage(int nMode)
-{
-    Clear(m_pBits, m_cx, m_cy);
-    HANDLE hImage = (HANDLE)SendMessageA(m_hView, QPM_GETGRAPHIMAGE, nMode, 0);
-    if (hImage == NULL)
-        return false;
-    if (nMode == 0) {
-        PlayMetaFile(m_hdc, (HMETAFILE)hImage);
-        DeleteMetaFile((HMETAFILE)hImage);
-    } else {
-        // Played onto its own bounds, so that nothing is scaled: a picture
-        // made without a frame rectangle gets its frame from its bounds.
-        ENHMETAHEADER hdr = {};
-        GetEnhMetaFileHeader((HENHMETAFILE)hImage, sizeof(hdr), &hdr);
-        RECT rc = {hdr.rclBounds.left, hdr.rclBounds.top, hdr.rclBounds.right,
-                   hdr.rclBounds.bottom};
-        PlayEnhMetaFile(m_hdc, (HENHMETAFILE)hImage, &rc);
-        DeleteEnhMetaFile((HENHMETAFILE)hImage);
-    }
-    GdiFlush();
-    return true;
 }
 
 COLORREF ViewTest::Pixel(int x, int y) const

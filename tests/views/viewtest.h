@@ -14,6 +14,16 @@
 #include "frame/fftview.h"
 #include "views/viewwnd.h"
 
+#define BARGRAPH "QPANEFFTANALYBARGRAPH"
+#define COHGRAPH "QPANEFFTANALYCOHGRAPH"
+
+// Middle x of column k of n in plot rectangle r.
+inline int ColumnMid(const RECT &r, int k, int n)
+{
+    int w = r.right - r.left;
+    return (r.left + 1 + k * w / n + r.left - 1 + (k + 1) * w / n) / 2;
+}
+
 // A view and the record it shows.
 class ViewTest : public PluginTest {
 public:
@@ -35,8 +45,10 @@ protected:
 
     // The view drawn by WM_PRINTCLIENT into a fresh white DIB; Pixel reads
     // it back as 0xRRGGBB.
+    void ClearCanvas();
     void Draw();
-    // Replays a metafile of QPM_GETGRAPHIMAGE (mode) into the DIB instead.
+    // Replays a metafile of QPM_GETGRAPHIMAGE (mode) into the DIB instead
+    // (export_test.cpp, built where the layer has metafiles).
     bool DrawImage(int nMode);
     // Pixels of rc differing from the last drawing kept by KeepDrawing.
     void KeepDrawing();
