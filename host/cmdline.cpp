@@ -130,6 +130,22 @@ static BOOL ParseSet(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t 
     return TRUE;
 }
 
+// WIDTHxHEIGHT, both whole numbers; a picture smaller than 320 x 200 has
+// no room for the graphs, one larger than 8192 square no use.
+static BOOL ParsePictureSize(const char *psz, HOSTOPTIONS *pOpt)
+{
+    const char *pszX = strchr(psz, 'x');
+    if (pszX == NULL)
+        return FALSE;
+    std::string strWidth(psz, pszX);
+    int nWidth, nHeight;
+    if (!ParseInt(strWidth.c_str(), 320, 8192, &nWidth) || !ParseInt(pszX + 1, 200, 8192, &nHeight))
+        return FALSE;
+    pOpt->nPictureWidth = nWidth;
+    pOpt->nPictureHeight = nHeight;
+    return TRUE;
+}
+
 static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
 {
     static const struct {
@@ -181,13 +197,21 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
         pOpt->strSettingsDir = pszValue;
         return !pOpt->strSettingsDir.empty() || Fail(pszError, cbError, "--settings: give a folder");
     }
+    if (strcmp(pszName, "--pictures") == 0) {
+        pOpt->strPicturesDir = pszValue;
+        return !pOpt->strPicturesDir.empty() || Fail(pszError, cbError, "--pictures: give a folder");
+    }
+    if (strcmp(pszName, "--picture-size") == 0)
+        return ParsePictureSize(pszValue, pOpt)
+            || Fail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
     return Fail(pszError, cbError, "unknown option %s (see qfftana --help)", pszName);
 }
 
 static BOOL IsKnownOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
-                                             "--section-offset", "--add", "--set", "--settings"};
+                                             "--section-offset", "--add", "--set", "--settings",
+                                             "--pictures", "--picture-size"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
             return TRUE;
@@ -228,6 +252,8 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     pOpt->nPageSeconds = 10;
     pOpt->nMode = MODE_SETTINGS;
     pOpt->bAddAll = TRUE;
+    pOpt->nPictureWidth = 1280;
+    pOpt->nPictureHeight = 800;
     if (argc < 2)
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
@@ -281,6 +307,8 @@ void CmdPrintUsage(FILE *pOut)
           "                           write a settings key first (FILE QFFTANA or QFFTANAX),\n"
           "                           e.g. FFTINFO.FFTPoint=2048\n"
           "  --settings DIR           settings folder (default: a per-user folder)\n"
+          "  --pictures DIR           write the analysis window as DIR/analysis.png\n"
+          "  --picture-size WxH       size of the analysis window's picture (1280x800)\n"
           "  --quiet                  no progress and no information texts\n"
           "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",
           pOut);

@@ -5,7 +5,7 @@
  *   qfftana analyze RECORDING [--out DIR] [--channels C3,C4,...]
  *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
  *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
- *           [--settings DIR] [--quiet]
+ *           [--settings DIR] [--pictures DIR [--picture-size WxH]] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
  *
@@ -62,6 +62,8 @@ typedef struct tagHOSTOPTIONS {
     std::vector<ADDRANGE> aAddRanges;   // --add LIST; empty with bAddAll FALSE: none
     std::vector<SETTING> aSettings;     // --set, in order
     std::string strSettingsDir;         // empty: the per-user folder
+    std::string strPicturesDir;         // --pictures; empty: no pictures
+    int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
     BOOL bQuiet;
 } HOSTOPTIONS;
 

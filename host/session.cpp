@@ -1,6 +1,8 @@
 // One analysis run through the analysis window's messages.
 #include "session.h"
 
+#include "pictures.h"
+
 #include <automation.h>
 #include <errno.h>
 #include <limits.h>
@@ -241,6 +243,15 @@ int SessionRun(const RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string
                 || (pOpt->nMode == MODE_SETTINGS
                     && GetPrivateProfileIntA("FFTINFO", "FFTAreaSw", 0, (strSettingsFolder + "QFFTANA.INI").c_str()) == 1);
     nCode = Analyse(&run, strSettingsFolder, pResult, pszError, cbError);
+    // The pictures show the window as the run left it, report or not.
+    char szPictureError[512];
+    if (run.state.hAnaly != NULL && !pOpt->strPicturesDir.empty()
+        && !PicturesWriteAnalysis(run.state.hAnaly, pOpt->strPicturesDir, pOpt->nPictureWidth,
+                                  pOpt->nPictureHeight, szPictureError, sizeof(szPictureError))
+        && nCode == SESSION_OK) {
+        snprintf(pszError, cbError, "%s", szPictureError);
+        nCode = SESSION_NOREPORT;   // exit status 1: the run did not give everything asked for
+    }
     CloseAll(&run);
     return nCode;
 }

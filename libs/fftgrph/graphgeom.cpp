@@ -84,10 +84,13 @@ void FgCalcScale(const GRAPHSCALEIN *pIn, GRAPHSCALE *pScale)
     double dFull;
     if (pIn->fCoherence)
         dFull = 1.0;
-    else if (pIn->nAmpScale > 0)
-        dFull = double(pIn->nAmpScale) * pIn->nAmpScale / nMag;
-    else
-        dFull = FgNiceCeil(pIn->dDataMax) / nMag;
+    else {
+        // At magnification 1 the whole spectrum is in view: a peak above
+        // the amplitude scale's power widens the scale rather than being cut.
+        const double dAmp = pIn->nAmpScale > 0 ? double(pIn->nAmpScale) * pIn->nAmpScale : 0.0;
+        const double dData = pIn->dDataMax > 0 || dAmp <= 0 ? FgNiceCeil(pIn->dDataMax) : 0.0;
+        dFull = (dAmp > dData ? dAmp : dData) / nMag;
+    }
     pScale->dTop = dFull;
     const int nHeight = rc.bottom - rc.top;
     int nValueTicks = nHeight / (2 * cy);

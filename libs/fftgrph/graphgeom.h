@@ -21,8 +21,8 @@ typedef struct {
     LONG nRate;          /* property 8: sampling rate, Hz */
     LONG nShowLines;     /* property 9: lines shown, 0 = points / 2 */
     LONG nMag;           /* property 15: magnification, < 1 counts as 1 */
-    LONG nAmpScale;      /* property 23: the amplitude whose power is the full
-                            scale at magnification 1; 0 = scale from the data */
+    LONG nAmpScale;      /* property 23: the amplitude whose power is the least
+                            full scale at magnification 1; 0 = none */
     BOOL fCoherence;     /* draw type 3 */
     double dDataMax;     /* largest value to be shown, for a scale from the data */
 } GRAPHSCALEIN;
@@ -49,10 +49,11 @@ double FgNiceCeil(double dValue);
 void FgCalcScale(const GRAPHSCALEIN *pIn, GRAPHSCALE *pScale);
 /* Margins for the value labels (left), the frequency labels (below) and
    the title (above) from the font, at least 40, 20 and 16 pixels, and 8 on
-   the right; the frequency range from the points,
-   rate and lines shown; the top value as the square of the amplitude
-   scale (or, when it is 0, the data's maximum rounded up by FgNiceCeil)
-   divided by the magnification, or 1 for coherence. */
+   the right; the frequency range from the points, rate and lines shown;
+   the top value, for power, as the larger of the amplitude scale squared
+   and the data's maximum rounded up by FgNiceCeil, divided by the
+   magnification (so magnification 1 never cuts a peak), and 1 for
+   coherence. */
 
 int FgFreqToX(const GRAPHSCALE *pScale, double dHz);
 /* Client x of a frequency: the plot's width spans 0..dFreqMax, so line k

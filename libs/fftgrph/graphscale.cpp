@@ -1,5 +1,5 @@
 // The spectrum graph's scale for its record: the font's metrics, the
-// properties and, without an amplitude scale, the data's largest value.
+// properties and the data's largest value.
 #include "graphint.h"
 
 // Calibrated value per data unit: nCalValue / nCalHeight squared, since
@@ -66,7 +66,7 @@ void GraphScale(HDC hdc, const RECT *prcClient, const FFTGRAPHDATA *p, GRAPHSCAL
     in.nAmpScale = GraphProp(p, FG_PROP_AMPSCALE);
     in.fCoherence = GraphIsCoherence(p);
     FgCalcScale(&in, pScale);
-    if (!in.fCoherence && in.nAmpScale <= 0) {
+    if (!in.fCoherence) {
         in.dDataMax = DataMax(p, pScale->nLines);
         FgCalcScale(&in, pScale);
     }

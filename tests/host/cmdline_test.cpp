@@ -33,6 +33,9 @@ TEST(CommandLine, DefaultsOfTheMainJob)
     EXPECT_EQ(MODE_SETTINGS, opt.nMode);
     EXPECT_TRUE(opt.bAddAll);
     EXPECT_TRUE(opt.strSettingsDir.empty());
+    EXPECT_TRUE(opt.strPicturesDir.empty());
+    EXPECT_EQ(1280, opt.nPictureWidth);
+    EXPECT_EQ(800, opt.nPictureHeight);
     ASSERT_TRUE(Parse("", &opt));
     EXPECT_EQ(CMD_HELP, opt.nCommand);
 }
@@ -42,7 +45,11 @@ TEST(CommandLine, EveryAnalysisOption)
     HOSTOPTIONS opt;
     ASSERT_TRUE(Parse("analyze rec.edf --out o --channels C3,C4,O1 --page-seconds 4 --mode section "
                       "--section-offset 1.5 --add 2,4-6 --set FFTINFO.FFTPoint=2048 "
-                      "--set QFFTANAX.INITIAL.Enable=0 --settings s --quiet", &opt));
+                      "--set QFFTANAX.INITIAL.Enable=0 --settings s --pictures p --picture-size 640x480 --quiet",
+                      &opt));
+    EXPECT_EQ("p", opt.strPicturesDir);
+    EXPECT_EQ(640, opt.nPictureWidth);
+    EXPECT_EQ(480, opt.nPictureHeight);
     EXPECT_EQ("rec.edf", opt.strRecording);
     EXPECT_EQ("o", opt.strOutDir);
     EXPECT_EQ((std::vector<std::string>{"C3", "C4", "O1"}), opt.aChannels);
@@ -99,6 +106,11 @@ TEST(CommandLine, RefusesWithAReason)
         {"demo --set FFTINFO.FFTPoint", "SECTION.KEY=VALUE"},
         {"demo --set .FFTPoint=1", "SECTION.KEY=VALUE"},
         {"demo --set OTHER.INITIAL.Enable=1", "QFFTANA or QFFTANAX"},
+        {"demo --picture-size 1280", "WIDTHxHEIGHT"},
+        {"demo --picture-size 1280x", "WIDTHxHEIGHT"},
+        {"demo --picture-size 100x100", "WIDTHxHEIGHT"},
+        {"demo --picture-size 1280x800x2", "WIDTHxHEIGHT"},
+        {"info a.edf --pictures p", "takes no option"},
     };
     for (const auto &c : aCase) {
         HOSTOPTIONS opt;

@@ -43,8 +43,9 @@ TEST(GraphScale, TopFollowsAmplitudeScaleMagnificationAndCoherence)
         LONG nAmp, nMag;
         BOOL fCoh;
         double dMax, dTop;
-    } cases[] = {{10, 1, FALSE, 0, 100},  {10, 4, FALSE, 0, 25},  {10, 256, FALSE, 0, 100.0 / 256},
-                 {10, 0, FALSE, 0, 100},  {0, 2, FALSE, 87, 50},  {10, 8, TRUE, 0, 1}};
+    } cases[] = {{10, 1, FALSE, 0, 100},   {10, 4, FALSE, 87, 25},  {10, 256, FALSE, 0, 100.0 / 256},
+                 {10, 0, FALSE, 0, 100},   {0, 2, FALSE, 87, 50},   {10, 8, TRUE, 900, 1},
+                 {10, 1, FALSE, 300, 500}, {10, 2, FALSE, 300, 250}};  // a peak widens the scale
     for (const auto &c : cases) {
         in.nAmpScale = c.nAmp;
         in.nMag = c.nMag;

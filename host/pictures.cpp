@@ -1,0 +1,109 @@
+// Pictures of the analysis window: its children drawn into a DIB section
+// through WM_PRINTCLIENT, written as PNG by cairo.
+#include "pictures.h"
+
+#include <errno.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/stat.h>
+
+#include <cairo.h>
+
+#include "automation.h"
+
+namespace {
+
+// A top-down 32-bit DIB section in a memory context.
+struct PICTURE {
+    HDC hdc;
+    HBITMAP hbm;
+    HGDIOBJ hOld;
+    unsigned char *pBits;
+};
+
+BOOL PictureCreate(PICTURE *pPic, int cx, int cy)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void *pv = NULL;
+    pPic->hdc = CreateCompatibleDC(NULL);
+    pPic->hbm = pPic->hdc ? CreateDIBSection(pPic->hdc, &bmi, DIB_RGB_COLORS, &pv, NULL, 0) : NULL;
+    pPic->pBits = (unsigned char *)pv;
+    if (pPic->hbm == NULL || pv == NULL) {
+        if (pPic->hdc)
+            DeleteDC(pPic->hdc);
+        return FALSE;
+    }
+    pPic->hOld = SelectObject(pPic->hdc, pPic->hbm);
+    return TRUE;
+}
+
+void PictureDestroy(PICTURE *pPic)
+{
+    SelectObject(pPic->hdc, pPic->hOld);
+    DeleteDC(pPic->hdc);
+    DeleteObject(pPic->hbm);
+}
+
+// The window's own background, then each visible child at its place,
+// from the bottom of the Z order up, so later children cover earlier ones.
+void DrawWindow(HDC hdc, HWND hWnd, int nWidth, int nHeight)
+{
+    RECT rc = {0, 0, nWidth, nHeight};
+    FillRect(hdc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+    SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hdc, 0);
+    HWND hChild = GetWindow(hWnd, GW_CHILD);
+    HWND hLast = hChild ? GetWindow(hChild, GW_HWNDLAST) : NULL;
+    for (HWND h = hLast; h != NULL; h = GetWindow(h, GW_HWNDPREV)) {
+        if (!(GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        RECT rcChild;
+        GetWindowRect(h, &rcChild);
+        MapWindowPoints(NULL, hWnd, (POINT *)&rcChild, 2);
+        const int nSaved = SaveDC(hdc);
+        IntersectClipRect(hdc, rcChild.left, rcChild.top, rcChild.right, rcChild.bottom);
+        SetViewportOrgEx(hdc, rcChild.left, rcChild.top, NULL);
+        SendMessageA(h, WM_PRINTCLIENT, (WPARAM)hdc, 0);
+        RestoreDC(hdc, nSaved);
+    }
+}
+
+BOOL WritePng(const PICTURE *pPic, int cx, int cy, const std::string &strPath)
+{
+    // The DIB's rows are 32-bit BGRX, which is cairo's RGB24 on this
+    // byte order, with a stride of 4 x width.
+    cairo_surface_t *pSurface = cairo_image_surface_create_for_data(pPic->pBits, CAIRO_FORMAT_RGB24, cx, cy, cx * 4);
+    const cairo_status_t status = cairo_surface_write_to_png(pSurface, strPath.c_str());
+    cairo_surface_destroy(pSurface);
+    return status == CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+BOOL PicturesWriteAnalysis(HWND hAnaly, const std::string &strFolder, int nWidth, int nHeight,
+                           char *pszError, size_t cbError)
+{
+    if (mkdir(strFolder.c_str(), 0755) != 0 && errno != EEXIST) {
+        snprintf(pszError, cbError, "cannot make the pictures folder %s: %s", strFolder.c_str(), strerror(errno));
+        return FALSE;
+    }
+    MoveWindow(hAnaly, 0, 0, nWidth, nHeight, FALSE);
+    AutoPump();
+    PICTURE pic = {};
+    if (!PictureCreate(&pic, nWidth, nHeight)) {
+        snprintf(pszError, cbError, "no memory for a %d x %d picture", nWidth, nHeight);
+        return FALSE;
+    }
+    DrawWindow(pic.hdc, hAnaly, nWidth, nHeight);
+    const std::string strPath = strFolder + "/analysis.png";
+    BOOL bOk = WritePng(&pic, nWidth, nHeight, strPath);
+    PictureDestroy(&pic);
+    if (!bOk)
+        snprintf(pszError, cbError, "cannot write %s", strPath.c_str());
+    return bOk;
+}

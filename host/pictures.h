@@ -1,0 +1,23 @@
+/*
+ * pictures.h - pictures of the plug-in's windows as PNG files, as a screen
+ * would show them, for a reviewer without Windows.
+ */
+#ifndef HOST_PICTURES_H
+#define HOST_PICTURES_H
+
+#include <windows.h>
+
+#include <stddef.h>
+
+#include <string>
+
+BOOL PicturesWriteAnalysis(HWND hAnaly, const std::string &strFolder, int nWidth, int nHeight,
+                           char *pszError, size_t cbError);
+/* Sizes the analysis window to nWidth x nHeight (it lays out its children
+ * again), draws it and its visible children, bottom of the Z order first,
+ * each through WM_PRINTCLIENT into a bitmap of that size, and writes
+ * strFolder/analysis.png (the folder is made when missing). The window
+ * keeps the new size. FALSE, with a one-line reason, when the folder or the
+ * file cannot be written. */
+
+#endif /* HOST_PICTURES_H */
