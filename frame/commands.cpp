@@ -8,6 +8,7 @@
 #include "frame/notify.h"
 #include "frame/protocol.h"
 #include "resource.h"
+#include "views/views.h"
 #include "wintool/wintool.h"
 
 void StartUpdateTimer(HWND hWnd, FFTVIEWDATA *pData)
@@ -71,6 +72,12 @@ static void ConfirmClear(HWND hWnd, FFTVIEWDATA *pData)
     UpdateButtons(hWnd, pData);
 }
 
+static void ToggleCoherence(HWND hWnd, FFTVIEWDATA *pData)
+{
+    pData->hCohWnd = CoherenceDlgToggle(hWnd, pData->hSelf, pData);
+    UpdateButtons(hWnd, pData);
+}
+
 static void SaveReport(HWND hWnd, FFTVIEWDATA *pData)
 {
     int nResult = CsvSaveReport(hWnd, pData);
@@ -102,6 +109,9 @@ void AnalyCommand(HWND hWnd, FFTVIEWDATA *pData, int nId, int nCode, HWND hCtl)
         break;
     case IDC_CLEAR:
         ConfirmClear(hWnd, pData);
+        break;
+    case IDC_COHERENCE:
+        ToggleCoherence(hWnd, pData);
         break;
     case IDC_SAVE:
         SaveReport(hWnd, pData);

@@ -83,6 +83,71 @@ BOOL WritePng(const PICTURE *pPic, int cx, int cy, const std::string &strPath)
     return status == CAIRO_STATUS_SUCCESS;
 }
 
+// Draws hWnd's client area with its children into DIR/pszName.
+BOOL WriteWindowPng(HWND hWnd, const std::string &strFolder, const char *pszName, char *pszError,
+                    size_t cbError)
+{
+    RECT rc = {0, 0, 0, 0};
+    GetClientRect(hWnd, &rc);
+    PICTURE pic = {};
+    if (!PictureCreate(&pic, rc.right, rc.bottom)) {
+        snprintf(pszError, cbError, "no memory for a %d x %d picture", (int)rc.right, (int)rc.bottom);
+        return FALSE;
+    }
+    DrawWindow(pic.hdc, hWnd, rc.right, rc.bottom);
+    const std::string strPath = strFolder + "/" + pszName;
+    BOOL bOk = WritePng(&pic, rc.right, rc.bottom, strPath);
+    PictureDestroy(&pic);
+    if (!bOk)
+        snprintf(pszError, cbError, "cannot write %s", strPath.c_str());
+    return bOk;
+}
+
+// The analysis window's commands the pictures use.
+const int IDC_HISTOGRAM = 1013;
+const int IDC_COHERENCE = 1023;
+const int COH_PICTURE_WIDTH = 1400;   // an 8-channel matrix stays legible
+const int COH_PICTURE_HEIGHT = 1000;
+
+// The coherence window just opened: a new dialog takes the focus, and its
+// caption tells it from the other windows up the focus's parent chain.
+HWND FindCoherenceWindow(void)
+{
+    for (HWND h = GetFocus(); h != NULL; h = GetParent(h)) {
+        char szCaption[64] = "";
+        GetWindowTextA(h, szCaption, sizeof(szCaption));
+        if (strcmp(szCaption, "Coherence Analysis") == 0)
+            return h;
+    }
+    return NULL;
+}
+
+// The histogram mode after the run, and the coherence window when the
+// analysis offers it; the window is left as it was.
+BOOL WriteViews(HWND hAnaly, const std::string &strFolder, char *pszError, size_t cbError)
+{
+    SendMessageA(hAnaly, WM_COMMAND, IDC_HISTOGRAM, 0);
+    AutoPump();
+    BOOL bOk = WriteWindowPng(hAnaly, strFolder, "histogram.png", pszError, cbError);
+    SendMessageA(hAnaly, WM_COMMAND, IDC_HISTOGRAM, 0);
+    HWND hButton = GetDlgItem(hAnaly, IDC_COHERENCE);
+    // The layout shows the button only when the analysis offers coherence
+    // (the host's window itself may be hidden).
+    if (!bOk || hButton == NULL || !(GetWindowLongA(hButton, GWL_STYLE) & WS_VISIBLE))
+        return bOk;
+    SendMessageA(hAnaly, WM_COMMAND, IDC_COHERENCE, 0);
+    AutoPump();
+    HWND hCoh = FindCoherenceWindow();
+    if (hCoh != NULL) {
+        MoveWindow(hCoh, 0, 0, COH_PICTURE_WIDTH, COH_PICTURE_HEIGHT, FALSE);
+        AutoPump();
+        bOk = WriteWindowPng(hCoh, strFolder, "coherence.png", pszError, cbError);
+        SendMessageA(hAnaly, WM_COMMAND, IDC_COHERENCE, 0);
+        AutoPump();
+    }
+    return bOk;
+}
+
 }  // namespace
 
 BOOL PicturesWriteAnalysis(HWND hAnaly, const std::string &strFolder, int nWidth, int nHeight,
@@ -94,16 +159,6 @@ BOOL PicturesWriteAnalysis(HWND hAnaly, const std::string &strFolder, int nWidth
     }
     MoveWindow(hAnaly, 0, 0, nWidth, nHeight, FALSE);
     AutoPump();
-    PICTURE pic = {};
-    if (!PictureCreate(&pic, nWidth, nHeight)) {
-        snprintf(pszError, cbError, "no memory for a %d x %d picture", nWidth, nHeight);
-        return FALSE;
-    }
-    DrawWindow(pic.hdc, hAnaly, nWidth, nHeight);
-    const std::string strPath = strFolder + "/analysis.png";
-    BOOL bOk = WritePng(&pic, nWidth, nHeight, strPath);
-    PictureDestroy(&pic);
-    if (!bOk)
-        snprintf(pszError, cbError, "cannot write %s", strPath.c_str());
-    return bOk;
+    return WriteWindowPng(hAnaly, strFolder, "analysis.png", pszError, cbError)
+        && WriteViews(hAnaly, strFolder, pszError, cbError);
 }

@@ -16,8 +16,11 @@ BOOL PicturesWriteAnalysis(HWND hAnaly, const std::string &strFolder, int nWidth
 /* Sizes the analysis window to nWidth x nHeight (it lays out its children
  * again), draws it and its visible children, bottom of the Z order first,
  * each through WM_PRINTCLIENT into a bitmap of that size, and writes
- * strFolder/analysis.png (the folder is made when missing). The window
- * keeps the new size. FALSE, with a one-line reason, when the folder or the
+ * strFolder/analysis.png (the folder is made when missing). Then the same
+ * in histogram mode as histogram.png and, when the analysis offers
+ * coherence, the coherence window at 1400 x 1000 as coherence.png; the
+ * display mode and the coherence window are put back as they were. The
+ * window keeps the new size. FALSE, with a one-line reason, when the folder or the
  * file cannot be written. */
 
 #endif /* HOST_PICTURES_H */

@@ -127,8 +127,14 @@ extern "C" {
 #define WM_CLEAR                0x0303
 #define WM_UNDO                 0x0304
 #define WM_PRINTCLIENT          0x0318  /* wParam: a context to draw the client area into */
+#define PRF_CLIENT              0x0004  /* WM_PRINTCLIENT's lParam: draw the client area */
 #define WM_USER                 0x0400
 #define WM_APP                  0x8000
+
+/* Clipboard formats the views copy (the clipboard itself comes with the
+   layer's drawing). */
+#define CF_TEXT                 1
+#define CF_ENHMETAFILE          14
 
 /* Window styles. */
 #define WS_OVERLAPPED       0x00000000L

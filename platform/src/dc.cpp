@@ -287,6 +287,11 @@ extern "C" COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color)
     return DcGet(hdc) ? (color & 0x00FFFFFF) : CLR_INVALID;
 }
 
+extern "C" BOOL WINAPI GdiFlush(void)
+{
+    return TRUE;
+}
+
 // The saved states hold their own references to the selected objects, so
 // an object deleted meanwhile lives until the state is dropped.
 extern "C" int WINAPI SaveDC(HDC hdc)
