@@ -2,6 +2,7 @@
 #include "chaninfo.h"
 
 #include <math.h>
+#include <stdint.h>
 #include <string.h>
 #include <strings.h>
 
@@ -166,4 +167,35 @@ short ChToStep(double dDigital, double dCentre, int nShift)
     if (dStep < -32768.0)
         return -32768;
     return (short)dStep;
+}
+
+#define ADD_MAXSPECTRA   100
+#define LINE_SHARE       0.5     /* of the squared amplitude, at most, in one line */
+#define FILTER_HEADROOM  30000
+
+int ChStepLimit(DWORD nRate, DWORD nFFTPoints)
+{
+    double dDensity = nRate ? (double)nFFTPoints / nRate : 1.0;
+    double dGain = ADD_MAXSPECTRA * LINE_SHARE * (dDensity > 1.0 ? dDensity : 1.0);
+    double dLimit = floor(sqrt((double)INT32_MAX / dGain));
+    return dLimit < FILTER_HEADROOM ? (int)dLimit : FILTER_HEADROOM;
+}
+
+BOOL ChFineStep(double dUvPerDigital, int nMin, int nMax, DWORD nRate, DWORD nFFTPoints, CHSTEP *pStep)
+{
+    double dUv = fabs(dUvPerDigital);
+    double dOffset = floor(((double)nMin + nMax) / 2.0);
+    double dSpan = fmax(nMax - dOffset, dOffset - nMin);
+    double dWanted = dSpan > 0.0 ? dUv * dSpan / ChStepLimit(nRate, nFFTPoints) : dUv;
+    DWORD nValue = 0, nHeight = 0;
+    if (!ChCalPair(dWanted, &nValue, &nHeight))
+        return FALSE;
+    if ((double)nValue / nHeight < dWanted && nValue < 0xFFFFFFFFu)
+        nValue++;   // a step rounded down would break the limit
+    pStep->dOffset = dOffset;
+    pStep->nCalValue = nValue;
+    pStep->nCalHeight = nHeight;
+    pStep->dUvPerStep = (double)nValue / nHeight;
+    pStep->dStepsPerDigital = (dUvPerDigital < 0.0 ? -dUv : dUv) / pStep->dUvPerStep;
+    return TRUE;
 }

@@ -43,4 +43,26 @@ short ChToStep(double dDigital, double dCentre, int nShift);
 /* One digital value as a 16-bit step: (dDigital - dCentre) / 2^nShift,
  * rounded to nearest and saturated to -32768..32767. */
 
+typedef struct tagCHSTEP {
+    double dOffset;           /* digital value that becomes step 0 */
+    double dStepsPerDigital;  /* negative for a channel whose gain is */
+    double dUvPerStep;        /* = nCalValue / nCalHeight exactly */
+    DWORD nCalValue, nCalHeight;
+} CHSTEP;
+
+int ChStepLimit(DWORD nRate, DWORD nFFTPoints);
+/* The largest step count a channel's content may reach so that the
+ * plug-in's 32-bit spectra do not saturate: a line of a page spectrum
+ * holds at most about half the squared amplitude (a sine's Hann peak line
+ * a third), density scaling multiplies that by points / rate when that
+ * exceeds 1, and ADD sums up to 100 spectra. At most 30000, which leaves
+ * the 16-bit filters room to overshoot. */
+
+BOOL ChFineStep(double dUvPerDigital, int nMin, int nMax, DWORD nRate, DWORD nFFTPoints, CHSTEP *pStep);
+/* The finest step for a channel whose digital values span nMin..nMax:
+ * the middle of the span becomes step 0 and its ends reach at most
+ * ChStepLimit steps, the step rounded up to what the calibration pair
+ * holds exactly. A flat channel (nMin == nMax) keeps the file's own
+ * resolution. FALSE when no calibration pair can hold the step. */
+
 #endif /* HOST_CHANINFO_H */

@@ -225,7 +225,7 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     *pOpt = HOSTOPTIONS();
     pOpt->nCommand = CMD_HELP;
     pOpt->strOutDir = "qfftana-out";
-    pOpt->nPageSeconds = 10;
+    pOpt->nPageSeconds = 0;
     pOpt->nMode = MODE_SETTINGS;
     pOpt->bAddAll = TRUE;
     if (argc < 2)
@@ -266,14 +266,15 @@ void CmdPrintUsage(FILE *pOut)
           "  qfftana demo [--out DIR] [analysis options]\n"
           "      analyse the built-in recording; the report goes to DIR/report.csv\n"
           "  qfftana analyze RECORDING [--out DIR] [analysis options]\n"
-          "      analyse an EDF, EDF+, BDF or other recording BioSig reads\n"
+          "      analyse an EDF, EDF+, BDF, BDF+ or other recording BioSig reads\n"
           "  qfftana info RECORDING\n"
           "      show the recording's format, channels, duration and pages\n"
           "  qfftana make-demo FILE.edf\n"
           "      write the built-in recording as EDF+\n"
           "analysis options:\n"
           "  --channels C3,C4,O1,O2   up to 8 analysis channels by label\n"
-          "  --page-seconds S         page length in whole seconds (10)\n"
+          "  --page-seconds S         page length in whole seconds (default: the length\n"
+          "                           nearest 10 that suits the FFT size at the base rate)\n"
           "  --mode page|section      FFT over the page or one block at the section offset\n"
           "  --section-offset SECONDS section start within each page (0)\n"
           "  --add all|none|LIST      pages to ADD: all (default), none, or e.g. 1,3-7\n"

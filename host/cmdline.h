@@ -55,7 +55,7 @@ typedef struct tagHOSTOPTIONS {
     std::string strRecording;           // analyze, info: the file; make-demo: the output
     std::string strOutDir;              // "qfftana-out" unless given
     std::vector<std::string> aChannels; // --channels, at most 8
-    int nPageSeconds;                   // 10 unless given
+    int nPageSeconds;                   // 0 unless given: the host chooses (pagefit.h)
     int nMode;                          // MODE_*
     double dSectionOffset;              // seconds into each page
     BOOL bAddAll;                       // --add all (the default)

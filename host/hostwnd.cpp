@@ -6,6 +6,7 @@
 
 #include "codepage.h"
 #include "hostproto.h"
+#include "plugtext.h"
 
 #define HOST_FRAME_CLASS "QFFTANAHOSTFRAME"
 #define HOST_CALRANGE    100   /* uV: the amplitude a host shows per channel */
@@ -74,8 +75,19 @@ static BOOL IsRequest(WORD wCode)
     return FALSE;
 }
 
+// The plug-in's text, followed by the host's explanation in English.
+static void PrintText(const char *pszPrefix, const char *pszText)
+{
+    const char *pszExplained = PlugTextExplain(pszText);
+    if (pszExplained)
+        fprintf(stderr, "qfftana: %s%s (%s)\n", pszPrefix, pszText, pszExplained);
+    else
+        fprintf(stderr, "qfftana: %s%s\n", pszPrefix, pszText);
+}
+
 // Fetches the window's message text and shows it as a status line would:
-// a repeated information text only once, errors always.
+// a text repeated right after itself only once (the summary counts
+// refused ADDs).
 static void ShowMessage(HOSTSTATE *pState, BOOL bError)
 {
     char szAnsi[QP_MESSAGESIZE * 2] = "";
@@ -87,12 +99,13 @@ static void ShowMessage(HOSTSTATE *pState, BOOL bError)
     if (bError) {
         pState->nErrorTexts++;
         RecCopyText(pState->szLastError, sizeof(pState->szLastError), szText);
-        fprintf(stderr, "qfftana: plug-in error: %s\n", szText);
+        if (!bRepeat)
+            PrintText("plug-in error: ", szText);
         return;
     }
     pState->nInfoTexts++;
     if (!pState->bQuiet && !bRepeat && strspn(szText, " ") != strlen(szText))
-        fprintf(stderr, "qfftana: %s\n", szText);
+        PrintText("", szText);
 }
 
 static void HostWnd_Notify(HWND hWnd, WORD wCode, HWND hFrom)

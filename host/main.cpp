@@ -8,8 +8,11 @@
 #include "cmdline.h"
 #include "demorec.h"
 #include "edfwrite.h"
+#include "pagefit.h"
+#include "plugtext.h"
 #include "prjfile.h"
 #include "recread.h"
+#include "recstream.h"
 #include "report.h"
 #include "session.h"
 #include "setfolder.h"
@@ -21,7 +24,7 @@ enum {
     EXIT_BADRECORDING = 3,
 };
 
-#define INFO_PAGE_SECONDS 10
+#define DEFAULT_FFT_POINTS 1024   /* the settings' own default */
 
 static int Complain(int nExit, const char *pszText)
 {
@@ -38,15 +41,27 @@ static BOOL LoadRecording(const HOSTOPTIONS *pOpt, RECORDING *pRec, char *pszErr
     return RecRead(pOpt->strRecording.c_str(), pRec, pszError, cbError);
 }
 
+static void ShowNotes(const std::string &strNotes, BOOL bQuiet)
+{
+    size_t nAt = 0;
+    while (!bQuiet && nAt < strNotes.size()) {
+        size_t nEnd = strNotes.find('\n', nAt);
+        nEnd = nEnd == std::string::npos ? strNotes.size() : nEnd;
+        fprintf(stderr, "qfftana: %s\n", strNotes.substr(nAt, nEnd - nAt).c_str());
+        nAt = nEnd + 1;
+    }
+}
+
 static int ShowInfo(const RECORDING *pRec)
 {
     DWORD nBase = RecBaseRate(pRec);
+    DWORD nPage = PageDefault(nBase, DEFAULT_FFT_POINTS, FALSE);
     printf("file       %s\nformat     %s\n", pRec->szName, pRec->szFormat);
     printf("patient    %s (id %s)\n", pRec->szPatientName, pRec->szPatientId);
     printf("start      %04d-%02d-%02d %02d:%02d:%02d\n", pRec->anStart[0], pRec->anStart[1], pRec->anStart[2],
            pRec->anStart[3], pRec->anStart[4], pRec->anStart[5]);
-    printf("duration   %.1f s; base rate %u Hz; %u pages of %d s\n", pRec->dDuration, (unsigned)nBase,
-           (unsigned)(RecWholeSeconds(pRec) / INFO_PAGE_SECONDS), INFO_PAGE_SECONDS);
+    printf("duration   %.1f s; base rate %u Hz; %u pages of %u s (the default page for %d points)\n", pRec->dDuration,
+           (unsigned)nBase, (unsigned)(nPage ? RecWholeSeconds(pRec) / nPage : 0), (unsigned)nPage, DEFAULT_FFT_POINTS);
     printf("channels   %zu given to the plug-in, %d left out (annotations or unusable)\n",
            pRec->aChannels.size(), pRec->nSkipped);
     printf("  #  %-16s %-16s %-6s %6s %12s  %s\n", "label", "file label", "type", "rate", "uV/step", "cal value/height");
@@ -57,6 +72,9 @@ static int ShowInfo(const RECORDING *pRec)
         printf("%3zu  %-16s %-16s %-6s %6u %12.6g  %u/%u\n", c + 1, ch.szLabel, ch.szFileLabel, szType,
                (unsigned)ch.nRate, ch.dUvPerStep, (unsigned)ch.nCalValue, (unsigned)ch.nCalHeight);
     }
+    if (pRec->pStream)
+        printf("steps      as the header gives them; an analysis chooses each channel's finer step from its content\n");
+    ShowNotes(pRec->strNotes, FALSE);
     return EXIT_OK;
 }
 
@@ -88,17 +106,67 @@ static int Summarise(const SESSIONRESULT *pResult, const std::string &strSetting
     std::string strFile = strSettingsFolder + SET_MAINFILE;
     FREQRANGES ranges = {SettingHz(strFile, "MeanMinRange", 0), SettingHz(strFile, "MeanMaxRange", 3000),
                          SettingHz(strFile, "EdgeMinRange", 100), SettingHz(strFile, "EdgeMaxRange", 3000),
-                         (double)GetPrivateProfileIntA("FFTINFO", "EdgePercent", 80, strFile.c_str())};
+                         (double)GetPrivateProfileIntA("FFTINFO", "EdgePercent", 80, strFile.c_str()),
+                         SettingHz(strFile, "FreqMin", 0), SettingHz(strFile, "FreqMax", 3000)};
     ReportComputeFrequencies(&report, &ranges);
     printf("report     %s\n", pResult->strReport.c_str());
-    printf("pages      %d analysed in %.2f s, %d added (average count %d)\n", pResult->nPages, pResult->dSeconds,
-           pResult->nAdded, report.nAddCount);
-    printf("band shares of the averaged spectra; mean and edge frequency of the averaged spectra:\n");
+    printf("pages      %d analysed in %.2f s; %d sections added (average count %d)", pResult->nPages,
+           pResult->dSeconds, pResult->nAdded, report.nAddCount);
+    if (pResult->nRefused > 0) {
+        const char *pszExplained = PlugTextExplain(pResult->strRefusal.c_str());
+        printf(", %d refused: %s", pResult->nRefused, pszExplained ? pszExplained : pResult->strRefusal.c_str());
+    }
+    printf("\n");
     ReportPrintSummary(&report, stdout);
     return EXIT_OK;
 }
 
-static int Analyse(const HOSTOPTIONS *pOpt)
+// The FFT size and mode the run will use, as the settings file now says.
+static void RunFFT(const std::string &strFolder, DWORD *pnPoints, BOOL *pbSection)
+{
+    std::string strFile = strFolder + SET_MAINFILE;
+    *pnPoints = (DWORD)GetPrivateProfileIntA("FFTINFO", "FFTPoint", DEFAULT_FFT_POINTS, strFile.c_str());
+    *pbSection = GetPrivateProfileIntA("FFTINFO", "FFTAreaSw", 0, strFile.c_str()) == 1;
+}
+
+// The page length: the one given when it suits the FFT size at the base
+// rate, else the default; FALSE with a reason when neither is possible.
+static BOOL ChoosePage(HOSTOPTIONS *pOpt, const RECORDING *pRec, const std::string &strFolder, DWORD *pnPoints,
+                       char *pszError, size_t cbError)
+{
+    BOOL bSection = FALSE;
+    RunFFT(strFolder, pnPoints, &bSection);
+    DWORD nRate = RecBaseRate(pRec), nPoints = *pnPoints;
+    const char *pszMode = bSection ? "section" : "page";
+    if (pOpt->nPageSeconds > 0) {
+        if (PageFits((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection))
+            return TRUE;
+        DWORD nBelow = PageNearestFit((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection, -1);
+        DWORD nAbove = PageNearestFit((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection, 1);
+        char szBelow[32] = "none", szAbove[32] = "none";
+        if (nBelow)
+            snprintf(szBelow, sizeof(szBelow), "%u s", (unsigned)nBelow);
+        if (nAbove)
+            snprintf(szAbove, sizeof(szAbove), "%u s", (unsigned)nAbove);
+        snprintf(pszError, cbError, "--page-seconds %d does not suit %u FFT points at %u Hz in %s mode; "
+                 "the nearest lengths that do: %s shorter, %s longer", pOpt->nPageSeconds, (unsigned)nPoints,
+                 (unsigned)nRate, pszMode, szBelow, szAbove);
+        return FALSE;
+    }
+    pOpt->nPageSeconds = (int)PageDefault(nRate, nPoints, bSection);
+    if (pOpt->nPageSeconds == 0) {
+        snprintf(pszError, cbError, "no page length from 1 to %d s suits %u FFT points at %u Hz; choose another "
+                 "FFTINFO.FFTPoint", PAGE_MAX_SECONDS, (unsigned)nPoints, (unsigned)nRate);
+        return FALSE;
+    }
+    if (!pOpt->bQuiet && pOpt->nPageSeconds != PAGE_PREFERRED_SECONDS)
+        fprintf(stderr, "qfftana: pages of %d s: the whole-second length nearest %d s that suits %u FFT points "
+                "at %u Hz (--page-seconds chooses another)\n", pOpt->nPageSeconds, PAGE_PREFERRED_SECONDS,
+                (unsigned)nPoints, (unsigned)nRate);
+    return TRUE;
+}
+
+static int Analyse(HOSTOPTIONS *pOpt)
 {
     RECORDING rec;
     char szError[1024];
@@ -111,6 +179,13 @@ static int Analyse(const HOSTOPTIONS *pOpt)
         return Complain(EXIT_BADARGS, szError);
     if (!strNote.empty() && !pOpt->bQuiet)
         fprintf(stderr, "qfftana: %s\n", strNote.c_str());
+    DWORD nPoints = 0;
+    if (!ChoosePage(pOpt, &rec, strFolder, &nPoints, szError, sizeof(szError)))
+        return Complain(EXIT_BADARGS, szError);
+    std::string strFound;
+    if (rec.pStream && !RecStreamFitSteps(&rec, nPoints, &strFound, szError, sizeof(szError)))
+        return Complain(EXIT_BADRECORDING, szError);
+    ShowNotes(rec.strNotes + strFound, pOpt->bQuiet);
     SESSIONRESULT result;
     int nCode = SessionRun(&rec, pOpt, strFolder, &result, szError, sizeof(szError));
     static const int anExit[] = {EXIT_OK, EXIT_NOREPORT, EXIT_BADARGS, EXIT_BADRECORDING};

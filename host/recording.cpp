@@ -4,6 +4,8 @@
 #include <string.h>
 #include <strings.h>
 
+#include "recstream.h"
+
 DWORD RecBaseRate(const RECORDING *pRec)
 {
     DWORD nBest = 0;
@@ -26,7 +28,7 @@ DWORD RecWholeSeconds(const RECORDING *pRec)
         return 0;
     size_t nSeconds = (size_t)-1;
     for (const RECCHANNEL &ch : pRec->aChannels) {
-        size_t n = ch.nRate ? ch.aSamples.size() / ch.nRate : 0;
+        size_t n = ch.nRate ? (size_t)(RecChannelSamples(&ch) / ch.nRate) : 0;
         if (n < nSeconds)
             nSeconds = n;
     }
@@ -50,4 +52,20 @@ void RecCopyText(char *pszTo, size_t cbTo, const char *pszFrom)
         cch = cbTo - 1;
     memcpy(pszTo, pszFrom, cch);
     pszTo[cch] = '\0';
+}
+
+unsigned long long RecChannelSamples(const RECCHANNEL *pCh)
+{
+    return pCh->aSamples.empty() ? pCh->nStreamSamples : pCh->aSamples.size();
+}
+
+BOOL RecLoadPage(RECORDING *pRec, DWORD nFirstSecond, DWORD nSeconds, char *pszError, size_t cbError)
+{
+    if (pRec->pStream)
+        return RecStreamLoadPage(pRec, nFirstSecond, nSeconds, pszError, cbError);
+    for (RECCHANNEL &ch : pRec->aChannels) {
+        const short *pnFirst = ch.aSamples.data() + (size_t)nFirstSecond * ch.nRate;
+        ch.aPage.assign(pnFirst, pnFirst + (size_t)nSeconds * ch.nRate);
+    }
+    return TRUE;
 }

@@ -1,8 +1,11 @@
 /*
  * recording.h - a recording as the host hands it to the analysis window.
  *
- * Every channel holds its whole length of samples as signed 16-bit steps at
- * its own whole-number rate. One step is dUvPerStep microvolts (for a
+ * Every channel gives its samples as signed 16-bit steps at its own
+ * whole-number rate: held whole in aSamples (the built-in recording, the
+ * formats BioSig reads), or read page by page from the file (EDF and BDF,
+ * pStream; see recstream.h). RecLoadPage puts a page into every channel's
+ * aPage either way. One step is dUvPerStep microvolts (for a
  * channel whose unit is not a voltage: one step of that unit); the pair
  * nCalValue / nCalHeight gives the same value as two integers for the
  * window's calibration items, nCalHeight being a power of ten from 1000 to
@@ -20,6 +23,8 @@
 
 #include <stddef.h>
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #define REC_MAXCHANNELS 64  /* the window takes at most 64 host channels */
@@ -35,8 +40,19 @@ typedef struct tagRECCHANNEL {
     double dUvPerStep;                /* microvolts per 16-bit step, > 0 */
     DWORD nCalValue;                  /* nCalValue / nCalHeight = dUvPerStep */
     DWORD nCalHeight;
-    std::vector<short> aSamples;      /* the whole channel */
+    std::vector<short> aSamples;      /* the whole channel; empty when streamed */
+    std::vector<short> aPage;         /* the page RecLoadPage loaded */
+    /* Streamed channels: where the samples are and how they become steps,
+     * step = round((digital - dOffset) * dStepsPerDigital). */
+    int nFileSignal;
+    unsigned long long nStreamSamples;
+    double dOffset;
+    double dStepsPerDigital;
+    double dUvPerDigital;             /* the file's own resolution */
+    int nDigMin, nDigMax;             /* the header's digital range */
 } RECCHANNEL;
+
+typedef struct tagRECSTREAM RECSTREAM;  /* an open file, recstream.cpp */
 
 typedef struct tagRECORDING {
     char szFormat[32];                /* "EDF+", "BDF", ... or "built-in" */
@@ -46,7 +62,9 @@ typedef struct tagRECORDING {
     int anStart[6];                   /* year, month, day, hour, minute, second */
     double dDuration;                 /* seconds */
     int nSkipped;                     /* channels left out: annotations, unusable */
+    std::string strNotes;             /* what the reader left out or changed, one line each */
     std::vector<RECCHANNEL> aChannels;
+    std::shared_ptr<RECSTREAM> pStream;  /* set for a streamed recording */
 } RECORDING;
 
 DWORD RecBaseRate(const RECORDING *pRec);
@@ -55,6 +73,15 @@ DWORD RecBaseRate(const RECORDING *pRec);
 
 DWORD RecWholeSeconds(const RECORDING *pRec);
 /* The duration in whole seconds that every channel covers completely. */
+
+unsigned long long RecChannelSamples(const RECCHANNEL *pCh);
+/* The channel's length in samples, held or streamed. */
+
+BOOL RecLoadPage(RECORDING *pRec, DWORD nFirstSecond, DWORD nSeconds, char *pszError, size_t cbError);
+/* Puts the samples of the nSeconds from nFirstSecond into every channel's
+ * aPage (nSeconds * rate steps each; the seconds must lie within
+ * RecWholeSeconds). FALSE, with a reason, when a streamed file no longer
+ * holds them. */
 
 void RecCopyText(char *pszTo, size_t cbTo, const char *pszFrom);
 /* Copies a text into a fixed buffer of cbTo >= 1 bytes, cut to fit and

@@ -1,4 +1,6 @@
-// Recording files through BioSig. Only the host links the library (GPL-3+).
+// Recording files: EDF and BDF through our own decoder, streamed; every
+// other format through BioSig in a child process. Only the host links the
+// library (GPL-3+).
 #include "recread.h"
 
 #include <biosig.h>
@@ -9,8 +11,9 @@
 #include <time.h>
 
 #include "chaninfo.h"
-#include "edfcheck.h"
+#include "edffile.h"
 #include "recpipe.h"
+#include "recstream.h"
 
 // One channel of the file that goes to the window, with what converting
 // its digital values needs.
@@ -161,21 +164,10 @@ static BOOL ReadOpened(HDRTYPE *hdr, const char *pszPath, RECORDING *pRec,
     return TRUE;
 }
 
-// Reads the file in this process.
+// Reads the file with BioSig in this process.
 static BOOL ReadHere(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbError)
 {
     *pRec = RECORDING();
-    FILE *pFile = fopen(pszPath, "rb");
-    if (!pFile) {
-        Fail(pszError, cbError, pszPath, strerror(errno));
-        return FALSE;
-    }
-    fclose(pFile);
-    char szWhat[160];
-    if (!EdfCheckHeader(pszPath, szWhat, sizeof(szWhat))) {
-        Fail(pszError, cbError, pszPath, szWhat);
-        return FALSE;
-    }
     RecCopyText(pRec->szName, sizeof(pRec->szName), BaseName(pszPath));
 
     HDRTYPE *hdr = constructHDR(0, 0);
@@ -199,6 +191,16 @@ static BOOL ReadHere(const char *pszPath, RECORDING *pRec, char *pszError, size_
 
 BOOL RecRead(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbError)
 {
+    unsigned char abStart[8] = {};
+    FILE *pFile = fopen(pszPath, "rb");
+    if (!pFile) {
+        Fail(pszError, cbError, pszPath, strerror(errno));
+        return FALSE;
+    }
+    size_t cbStart = fread(abStart, 1, sizeof(abStart), pFile);
+    fclose(pFile);
+    if (EdfIsEdfOrBdf(abStart, cbStart))
+        return RecStreamOpen(pszPath, pRec, pszError, cbError);
     // BioSig trusts what a file's header says and can crash on a damaged
     // one; reading in a child process turns such a crash into a refusal.
     return RecReadInChild(ReadHere, pszPath, pRec, pszError, cbError);

@@ -1,6 +1,7 @@
 /*
- * recread.h - reading a recording file with BioSig: EDF, EDF+, BDF, BDF+,
- * GDF, BrainVision and the other formats the library knows.
+ * recread.h - opening a recording file: EDF, EDF+, BDF and BDF+ with our
+ * own decoder, read page by page (recstream.h); GDF, BrainVision and the
+ * other formats BioSig knows read whole by the library in a child process.
  */
 #ifndef HOST_RECREAD_H
 #define HOST_RECREAD_H
@@ -10,7 +11,8 @@
 #include "recording.h"
 
 BOOL RecRead(const char *pszPath, RECORDING *pRec, char *pszError, size_t cbError);
-/* Reads the whole file into *pRec (digital samples as 16-bit steps, see
+/* Opens an EDF or BDF file (header only, see RecStreamOpen), or reads any
+ * other file whole into *pRec (digital samples as 16-bit steps, see
  * recording.h). Annotation channels are left out, as are channels whose
  * rate is not a whole number of hertz from 1 to 65535, whose digital range
  * is empty or whose gain is 0, and every channel beyond the 64th (all

@@ -99,6 +99,11 @@ static bool ParsePercentTable(const std::vector<std::string> &aLines, REPORT *pR
         if (aCells.size() != aHeading.size())
             return Fail(pszError, cbError, "a band line has the wrong number of cells");
         pReport->aBands.push_back(aCells[0]);
+        bool bMin = false, bMax = false;
+        pReport->adBandMin.push_back(ReportParseNumber(aCells[1].c_str(), &bMin));
+        pReport->adBandMax.push_back(ReportParseNumber(aCells[2].c_str(), &bMax));
+        if (!bMin || !bMax)
+            pReport->adBandMax.back() = NAN;
         for (size_t c = 3; c < aCells.size(); c++) {
             bool bOk = false;
             double d = ReportParseNumber(aCells[c].c_str(), &bOk);
@@ -191,11 +196,44 @@ static void ComputeChannel(const std::vector<double> &adFreq, REPORTCHANNEL *pCh
     }
 }
 
+// The power of the lines kFirst..kLast of a spectrum whose rows are
+// lines of width dStep.
+static double LinePower(const std::vector<double> &adFreq, const std::vector<double> &adSpectrum, double dStep,
+                        double kFirst, double kLast)
+{
+    double dSum = 0.0;
+    for (size_t i = 0; i < adFreq.size(); i++) {
+        double k = floor(adFreq[i] / dStep + 0.5);
+        if (k >= kFirst && k <= kLast && !isnan(adSpectrum[i]))
+            dSum += adSpectrum[i];
+    }
+    return dSum;
+}
+
+static void ComputeShares(const REPORT *pReport, REPORTCHANNEL *pCh, const FREQRANGES *pRanges)
+{
+    const std::vector<double> &adFreq = pReport->adFreq;
+    double dStep = adFreq.size() >= 2 ? adFreq[1] - adFreq[0] : 0.0;
+    if (!(dStep > 0.0))
+        return;
+    // A small allowance keeps a frequency that is a whole number of lines
+    // (printed rounded) on its own line.
+    auto line = [dStep](double dHz) { return floor(dHz / dStep + 1e-6); };
+    double dTotal = LinePower(adFreq, pCh->adSpectrum, dStep, line(pRanges->dDisplayMin), line(pRanges->dDisplayMax));
+    for (size_t b = 0; b < pReport->aBands.size(); b++) {
+        double dBand = LinePower(adFreq, pCh->adSpectrum, dStep, line(pReport->adBandMin[b]), line(pReport->adBandMax[b]));
+        pCh->adAvgPercent.push_back(dTotal > 0.0 && !isnan(pReport->adBandMax[b]) ? dBand * 100.0 / dTotal : NAN);
+    }
+}
+
 void ReportComputeFrequencies(REPORT *pReport, const FREQRANGES *pRanges)
 {
     for (REPORTCHANNEL &ch : pReport->aChannels) {
-        if (ch.adSpectrum.size() == pReport->adFreq.size() && !ch.adSpectrum.empty())
+        ch.adAvgPercent.clear();
+        if (ch.adSpectrum.size() == pReport->adFreq.size() && !ch.adSpectrum.empty()) {
             ComputeChannel(pReport->adFreq, &ch, pRanges);
+            ComputeShares(pReport, &ch, pRanges);
+        }
     }
 }
 
@@ -209,13 +247,19 @@ static void PrintValue(FILE *pOut, double d, const char *pszUnit)
 
 void ReportPrintSummary(const REPORT *pReport, FILE *pOut)
 {
+    bool bAveraged = !pReport->aChannels.empty();
+    for (const REPORTCHANNEL &ch : pReport->aChannels)
+        bAveraged = bAveraged && ch.adAvgPercent.size() == pReport->aBands.size();
+    fprintf(pOut, "%s\n", bAveraged ? "band shares, mean and edge frequency of the averaged spectrum:"
+                                    : "band shares of the last page or section (the plug-in's table); "
+                                      "mean and edge frequency of the averaged spectrum:");
     fprintf(pOut, "%-14s", "channel");
     for (const std::string &strBand : pReport->aBands)
         fprintf(pOut, " %9.9s", strBand.c_str());
     fprintf(pOut, " %9s %9s\n", "mean Hz", "edge Hz");
     for (const REPORTCHANNEL &ch : pReport->aChannels) {
         fprintf(pOut, "%-14.14s", ch.strTitle.c_str());
-        for (double d : ch.adPercent)
+        for (double d : bAveraged ? ch.adAvgPercent : ch.adPercent)
             PrintValue(pOut, d, "%");
         PrintValue(pOut, ch.dMeanFreq, " ");
         PrintValue(pOut, ch.dEdgeFreq, " ");

@@ -6,7 +6,9 @@
  * in percent per analysis channel ("Contain Band Power(%)") and the
  * averaged power spectrum of each channel ("Average Power Spectrum(^2)").
  * The summary gives per channel the band shares and the mean and edge
- * frequency of that averaged spectrum. Numbers are read without the
+ * frequency of that averaged spectrum. The band table holds the shares of
+ * the last spectrum the plug-in computed, not of the average, so the
+ * shares of the average are computed here from its spectrum. Numbers are read without the
  * locale; a cell "ERR" (band beyond the channel's range) reads as NaN.
  */
 #ifndef HOST_REPORT_H
@@ -20,7 +22,8 @@
 
 typedef struct tagREPORTCHANNEL {
     std::string strTitle;              /* heading, e.g. "CH1(O1)" */
-    std::vector<double> adPercent;     /* per listed band; NaN for ERR */
+    std::vector<double> adPercent;     /* per listed band, last spectrum; NaN for ERR */
+    std::vector<double> adAvgPercent;  /* per listed band, averaged spectrum; empty until computed */
     std::vector<double> adSpectrum;    /* per spectrum row; NaN for a blank cell; empty without data */
     double dMeanFreq;                  /* Hz, NaN until computed or without spectrum */
     double dEdgeFreq;
@@ -29,6 +32,8 @@ typedef struct tagREPORTCHANNEL {
 typedef struct tagREPORT {
     int nAddCount;                     /* "Average Count" */
     std::vector<std::string> aBands;   /* labels of the listed bands */
+    std::vector<double> adBandMin;     /* Hz, per listed band */
+    std::vector<double> adBandMax;
     std::vector<double> adFreq;        /* frequency of each spectrum row, Hz */
     std::vector<REPORTCHANNEL> aChannels;
 } REPORT;
@@ -37,6 +42,7 @@ typedef struct tagFREQRANGES {
     double dMeanMin, dMeanMax;         /* Hz */
     double dEdgeMin, dEdgeMax;         /* Hz */
     double dEdgePercent;               /* percent of the power below the edge */
+    double dDisplayMin, dDisplayMax;   /* Hz: the range band shares are taken of */
 } FREQRANGES;
 
 bool ReportParse(const std::string &strText, REPORT *pReport, char *pszError, size_t cbError);
@@ -50,12 +56,17 @@ bool ReportRead(const char *pszPath, REPORT *pReport, char *pszError, size_t cbE
 /* ReportParse of a file. */
 
 void ReportComputeFrequencies(REPORT *pReport, const FREQRANGES *pRanges);
-/* Mean frequency (power-weighted over the mean range) and edge frequency
+/* Mean frequency (power-weighted over the mean range), edge frequency
  * (first row at which the power from the edge range's start reaches the
- * percentage of the range's total) of each channel's spectrum. */
+ * percentage of the range's total) and band shares (a band's lines, from
+ * its minimum's line to its maximum's, in percent of the lines of the
+ * display range; a line is frequency / line width, truncated) of each
+ * channel's averaged spectrum. */
 
 void ReportPrintSummary(const REPORT *pReport, FILE *pOut);
-/* One line per channel: title, band shares, mean and edge frequency. */
+/* A title saying what the shares are of, then one line per channel:
+ * title, band shares (of the averaged spectrum when every channel has
+ * them, else the plug-in's last-spectrum table), mean and edge frequency. */
 
 double ReportParseNumber(const char *psz, bool *pbOk);
 /* A decimal number with optional blanks around, sign and fraction, as the

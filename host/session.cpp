@@ -21,7 +21,7 @@
 typedef WORD(WINAPI *VERSIONPROC)(void);
 
 typedef struct tagRUN {
-    const RECORDING *pRec;
+    RECORDING *pRec;
     const HOSTOPTIONS *pOpt;
     HOSTSTATE state;
     HMODULE hPlugin;
@@ -123,8 +123,7 @@ static void DeliverPage(const RUN *pRun, DWORD nPage)
 {
     for (size_t c = 0; c < pRun->pRec->aChannels.size(); c++) {
         const RECCHANNEL &ch = pRun->pRec->aChannels[c];
-        const short *pnPage = ch.aSamples.data() + (size_t)nPage * ch.nRate * pRun->pOpt->nPageSeconds;
-        SendMessageA(pRun->state.hAnaly, QPM_SETCHDATA, MAKEWPARAM((WORD)c, (WORD)ch.nRate), (LPARAM)pnPage);
+        SendMessageA(pRun->state.hAnaly, QPM_SETCHDATA, MAKEWPARAM((WORD)c, (WORD)ch.nRate), (LPARAM)ch.aPage.data());
     }
     DWORD nPageStart = nPage * pRun->state.nBaseRate * (DWORD)pRun->pOpt->nPageSeconds;
     if (pRun->bSection && nPage == 0)
@@ -144,21 +143,43 @@ static BOOL PressButton(HWND hAnaly, int nId)
     return TRUE;
 }
 
-static void RunPages(RUN *pRun, SESSIONRESULT *pResult)
+// Presses ADD for the page and counts what became of it.
+static void AddPage(RUN *pRun, SESSIONRESULT *pResult)
+{
+    int nErrorsBefore = pRun->state.nErrorTexts;
+    if (!PressButton(pRun->state.hAnaly, QP_ID_ADD)) {
+        pResult->nRefused++;
+        pResult->strRefusal = "ADD was not available (the page gave no spectrum)";
+    } else if (pRun->state.nErrorTexts > nErrorsBefore) {
+        pResult->nRefused++;
+        pResult->strRefusal = pRun->state.szLastError;
+    } else {
+        pResult->nAdded++;
+    }
+}
+
+static int RunPages(RUN *pRun, SESSIONRESULT *pResult, char *pszError, size_t cbError)
 {
     PROGRESS progress;
     ProgressBegin(&progress, pRun->pOpt->bQuiet ? NULL : stderr, (int)pRun->nPages);
     double dStart = ProgressSeconds();
+    DWORD nSeconds = (DWORD)pRun->pOpt->nPageSeconds;
     for (DWORD nPage = 0; nPage < pRun->nPages; nPage++) {
+        char szWhy[512];
+        if (!RecLoadPage(pRun->pRec, nPage * nSeconds, nSeconds, szWhy, sizeof(szWhy))) {
+            ProgressEnd(&progress, pResult->nPages);
+            return Fail(pszError, cbError, SESSION_NOREPORT, szWhy);
+        }
         DeliverPage(pRun, nPage);
-        if (CmdWantsPage(pRun->pOpt, (int)nPage + 1) && PressButton(pRun->state.hAnaly, QP_ID_ADD))
-            pResult->nAdded++;
+        if (CmdWantsPage(pRun->pOpt, (int)nPage + 1))
+            AddPage(pRun, pResult);
         AutoPump();
         pResult->nPages++;
         ProgressStep(&progress, pResult->nPages);
     }
     pResult->dSeconds = ProgressSeconds() - dStart;
     ProgressEnd(&progress, pResult->nPages);
+    return SESSION_OK;
 }
 
 static BOOL FileHasData(const std::string &strPath)
@@ -217,11 +238,13 @@ static int Analyse(RUN *pRun, const std::string &strSettingsFolder, SESSIONRESUL
     SendMessageA(pRun->state.hAnaly, QPM_STARTANALY, 0, 0);
     if (!pRun->state.bStarted)
         return Fail(pszError, cbError, SESSION_NOREPORT, "the plug-in did not start its analysis");
-    RunPages(pRun, pResult);
+    nCode = RunPages(pRun, pResult, pszError, cbError);
+    if (nCode != SESSION_OK)
+        return nCode;
     return SaveReport(pRun, pResult, pszError, cbError);
 }
 
-int SessionRun(const RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strSettingsFolder,
+int SessionRun(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strSettingsFolder,
                SESSIONRESULT *pResult, char *pszError, size_t cbError)
 {
     *pResult = SESSIONRESULT();

@@ -31,16 +31,19 @@ enum {
 
 typedef struct tagSESSIONRESULT {
     int nPages;              /* pages delivered */
-    int nAdded;              /* ADD presses */
+    int nAdded;              /* sections the plug-in added */
+    int nRefused;            /* ADDs asked for that it did not add */
+    std::string strRefusal;  /* why the last of them was not added */
     double dSeconds;         /* time the pages took */
     std::string strReport;   /* path of the report */
 } SESSIONRESULT;
 
-int SessionRun(const RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strSettingsFolder,
+int SessionRun(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strSettingsFolder,
                SESSIONRESULT *pResult, char *pszError, size_t cbError);
 /* Runs the analysis of *pRec with the options and settings folder given
  * and returns a SESSION_* code; every code but SESSION_OK comes with a
- * one-line reason in pszError. A report left from an earlier run is
+ * one-line reason in pszError. Pages are loaded one at a time (RecLoadPage)
+ * and pOpt->nPageSeconds must be set. A report left from an earlier run is
  * deleted first, so a report on disk is always this run's. */
 
 #endif /* HOST_SESSION_H */

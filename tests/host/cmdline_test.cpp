@@ -29,7 +29,7 @@ TEST(CommandLine, DefaultsOfTheMainJob)
     ASSERT_TRUE(Parse("demo", &opt));
     EXPECT_EQ(CMD_DEMO, opt.nCommand);
     EXPECT_EQ("qfftana-out", opt.strOutDir);
-    EXPECT_EQ(10, opt.nPageSeconds);
+    EXPECT_EQ(0, opt.nPageSeconds);   // the host chooses
     EXPECT_EQ(MODE_SETTINGS, opt.nMode);
     EXPECT_TRUE(opt.bAddAll);
     EXPECT_TRUE(opt.strSettingsDir.empty());

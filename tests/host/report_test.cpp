@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <math.h>
+#include <stdio.h>
+#include <string.h>
 
 #include "report.h"
 
@@ -38,15 +40,40 @@ TEST(Report, MeanAndEdgeFrequencyOfTheSpectrum)
     REPORT report;
     char szError[256];
     ASSERT_TRUE(ReportParse(s_szReport, &report, szError, sizeof(szError)));
-    FREQRANGES ranges = {0.0, 30.0, 0.0, 30.0, 50.0};
+    FREQRANGES ranges = {0.0, 30.0, 0.0, 30.0, 50.0, 0.0, 30.0};
     ReportComputeFrequencies(&report, &ranges);
     EXPECT_DOUBLE_EQ(0.5, report.aChannels[0].dMeanFreq);   // power 10 at 0 Hz and at 1 Hz
     EXPECT_DOUBLE_EQ(0.0, report.aChannels[0].dEdgeFreq);   // half the power by 0 Hz
     EXPECT_DOUBLE_EQ(1.0, report.aChannels[1].dMeanFreq);
     EXPECT_DOUBLE_EQ(1.0, report.aChannels[1].dEdgeFreq);
-    FREQRANGES above = {1.5, 30.0, 1.5, 30.0, 80.0};
+    FREQRANGES above = {1.5, 30.0, 1.5, 30.0, 80.0, 0.0, 30.0};
     ReportComputeFrequencies(&report, &above);
     EXPECT_TRUE(isnan(report.aChannels[0].dMeanFreq));      // no power in range
+}
+
+// The band table holds the last spectrum's shares (99 and 1 here); the
+// summary takes them from the averaged spectrum, over the display range.
+TEST(Report, BandSharesOfTheAveragedSpectrum)
+{
+    static const char s_szShares[] =
+        "Average Count,3\r\nContain Band Power(%)\r\nBand Name,Min Freq(Hz),Max Freq(Hz),CH1(C3)\r\n"
+        "low,0.50,1.50,99.00\r\nhigh,1.50,2.00,1.00\r\n\r\n"
+        "Average Power Spectrum(^2)\r\nFrequency(Hz),CH1(C3)\r\n0.00,5.00,\r\n0.50,10.00,\r\n1.00,20.00,\r\n"
+        "1.50,30.00,\r\n2.00,40.00,\r\n2.50,0.00,\r\n3.00,100.00,\r\n\r\n";
+    REPORT report;
+    char szError[256];
+    ASSERT_TRUE(ReportParse(s_szShares, &report, szError, sizeof(szError))) << szError;
+    FREQRANGES ranges = {0.0, 30.0, 0.0, 30.0, 50.0, 0.0, 2.5};
+    ReportComputeFrequencies(&report, &ranges);
+    ASSERT_EQ(2u, report.aChannels[0].adAvgPercent.size());
+    EXPECT_NEAR(60.0 * 100.0 / 105.0, report.aChannels[0].adAvgPercent[0], 1e-9);   // lines 1..3 of 0..5
+    EXPECT_NEAR(70.0 * 100.0 / 105.0, report.aChannels[0].adAvgPercent[1], 1e-9);   // lines 3..4
+    char szOut[1024] = "";
+    FILE *pOut = fmemopen(szOut, sizeof(szOut) - 1, "w");
+    ReportPrintSummary(&report, pOut);
+    fclose(pOut);
+    EXPECT_NE(nullptr, strstr(szOut, "of the averaged spectrum:\nchannel")) << szOut;
+    EXPECT_NE(nullptr, strstr(szOut, "57.14%")) << szOut;
 }
 
 TEST(Report, RefusesWhatIsNoReport)
