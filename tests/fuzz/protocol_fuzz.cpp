@@ -89,6 +89,36 @@ void PushRecording(const Session &s)
         s.pHost->SetValue(QPI_CHRATE, (WORD)ch, s.anRate[ch]);
 }
 
+// Samples of one channel's page: a ramp, a constant or an alternation, of
+// an amplitude the input chooses.
+void FillPage(FuzzedDataProvider &in, std::vector<short> &anSamples)
+{
+    int nKind = in.ConsumeIntegralInRange(0, 2);
+    short nAmp = in.ConsumeIntegral<short>();
+    for (size_t i = 0; i < anSamples.size(); i++)
+        anSamples[i] = nKind == 0 ? (short)((i * 37 % 200) - 100) * (nAmp % 300 / 100 + 1)
+                     : nKind == 1 ? nAmp
+                                  : (short)(i & 1 ? nAmp : -nAmp);
+}
+
+// What a host does for every page: start, each channel's samples, the
+// page position. Gets the random steps past the set-up to the results.
+void RunPage(Session &s)
+{
+    FuzzedDataProvider &in = *s.pIn;
+    s.pHost->Send(QPM_STARTANALY, 0, 0);
+    DWORD nPageTime = s.pHost->GetValue(QPI_PAGETIME);
+    for (size_t ch = 0; ch < s.anRate.size(); ch++) {
+        unsigned long long nSamples = (unsigned long long)s.anRate[ch] * nPageTime;
+        if (nSamples == 0 || nSamples > kMaxPageSamples)
+            continue;
+        std::vector<short> anSamples((size_t)nSamples);
+        FillPage(in, anSamples);
+        s.pHost->Send(QPM_SETCHDATA, MAKEWPARAM(ch, s.anRate[ch]), (LPARAM)anSamples.data());
+    }
+    s.pHost->Send(QPM_SETAREA, 0, 0);
+}
+
 void SendChData(Session &s)
 {
     FuzzedDataProvider &in = *s.pIn;
@@ -101,12 +131,7 @@ void SendChData(Session &s)
         return;
     // Exactly as long as the protocol says: ASan reports any read beyond.
     std::vector<short> anSamples((size_t)nSamples);
-    int nKind = in.ConsumeIntegralInRange(0, 2);
-    short nAmp = in.ConsumeIntegral<short>();
-    for (size_t i = 0; i < anSamples.size(); i++)
-        anSamples[i] = nKind == 0 ? (short)((i * 37 % 200) - 100) * (nAmp % 300 / 100 + 1)
-                     : nKind == 1 ? nAmp
-                                  : (short)(i & 1 ? nAmp : -nAmp);
+    FillPage(in, anSamples);
     s.pHost->Send(QPM_SETCHDATA, MAKEWPARAM(wCh, wRate),
                   (LPARAM)(anSamples.empty() ? NULL : anSamples.data()));
 }
@@ -196,7 +221,12 @@ void Step(Session &s)
     case 4: GetTexts(s); break;
     case 5:
     case 6: SendChData(s); break;
-    case 7: host.Send(QPM_STARTANALY, 0, 0); break;
+    case 7:
+        if (in.ConsumeBool())
+            host.Send(QPM_STARTANALY, 0, 0);
+        else
+            RunPage(s);
+        break;
     case 8: host.Send(QPM_STOPANALY, 0, 0); break;
     case 9: host.Send(in.ConsumeBool() ? QPM_REFRESH : QPM_REFRESHSTATE, 0, 0); break;
     case 10: host.Send(QPM_SETAREA, 0, (LPARAM)(LONG)PickValue(in)); break;
@@ -208,7 +238,13 @@ void Step(Session &s)
         break;
     case 12:
     case 13: SendCommand(s); break;
-    case 14: host.Send(QPM_SETLINKWND, in.ConsumeBool() ? (WPARAM)host.Link() : 0, 0); break;
+    case 14:
+        if (in.ConsumeBool())
+            host.Send(QPM_SETLINKWND, in.ConsumeBool() ? (WPARAM)host.Link() : 0, 0);
+        else
+            host.Send(QPM_SETNOTIFY, in.ConsumeBool() ? (WPARAM)host.Frame() : 0,
+                      TestHost::NOTIFY_ID);
+        break;
     case 15: {
         std::string sPath = FuzzText(in, 300);
         host.Send(QPM_SETPATH, in.ConsumeIntegralInRange(1, 3), (LPARAM)sPath.c_str());
@@ -288,6 +324,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pbData, size_t cbData)
         host.Initialise(s.sDir);
         DrivePump();
         CheckRecord(host.Plugin());
+        if (in.ConsumeBool()) {
+            RunPage(s);
+            CheckRecord(host.Plugin());
+        }
         for (int i = 0; i < kMaxSteps && in.remaining_bytes() > 0; i++) {
             Step(s);
             CheckRecord(host.Plugin());
