@@ -60,6 +60,31 @@ const WORD kTextSubs[] = {11, 13, 14, 21, 22, 23, 24, 25, 101, 104, 105, 106, 10
 const int kCommands[] = {IDC_SETUPPANEL, IDC_HISTOGRAM, IDC_MONITOR, IDC_ADD,  IDC_CLEAR,
                          IDC_COHERENCE,  IDC_SAVE,      IDC_BANDSETUP, IDC_GRAPH_FIRST};
 
+// Settings an input may change before the window reads them: the area
+// mode, FFT size, channel count and the switches that change what an
+// analysis and its report do.
+const struct {
+    const char *pszKey;
+    const char *apszValues[4];
+} kSettings[] = {
+    {"FFTAreaSw", {"1", "0", "2", "1"}},       {"FFTPoint", {"16", "256", "100", "-1"}},
+    {"AnalyCh", {"1", "3", "8", "0"}},         {"AutoChSelect", {"0", "1", "0", "1"}},
+    {"LowCutSw", {"1", "0", "1", "0"}},        {"HiCutSw", {"1", "0", "1", "0"}},
+    {"TxOutOption", {"1", "0", "3", "1"}},     {"WindowType", {"1", "3", "4", "0"}},
+    {"FFTFreqStdSw", {"0", "1", "0", "1"}},    {"FFTCalMode", {"0", "1", "0", "1"}},
+    {"FreqMax", {"6000", "100", "0", "3000"}}, {"EdgePercent", {"0", "100", "50", "101"}},
+};
+
+void ChooseSettings(FuzzedDataProvider &in, const std::string &sDir)
+{
+    std::string sFile = sDir + "QFFTANA.INI";
+    CopyFileA((sDir + "DEFAULT/QFFTANA.INI").c_str(), sFile.c_str(), FALSE);
+    for (const auto &setting : kSettings)
+        if (in.ConsumeBool())
+            WritePrivateProfileStringA("FFTINFO", setting.pszKey,
+                                       in.PickValueInArray(setting.apszValues), sFile.c_str());
+}
+
 struct Session {
     FuzzedDataProvider *pIn;
     TestHost *pHost;
@@ -305,6 +330,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pbData, size_t cbData)
     static Setup setup;
     FuzzResetSettings(setup.sDir);
     FuzzedDataProvider in(pbData, cbData);
+    ChooseSettings(in, setup.sDir);
     Session s;
     s.pIn = &in;
     s.sDir = setup.sDir;
