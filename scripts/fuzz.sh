@@ -27,18 +27,22 @@ cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 export QF_GLOBAL_MOVE=1
 mkdir -p build-fuzz/crashes
 for t in "${targets[@]}"; do
-  # The committed corpus stays as it is; new inputs go to a working copy.
-  work=build-fuzz/corpus/$t
-  mkdir -p "$work"
-  cp -n tests/fuzz/corpus/"$t"/* "$work"/
+  # The committed corpus stays as it is; new inputs go to a working copy:
+  # a fresh one for CI, so that its runs start from the same inputs, and
+  # one kept between long campaigns.
   if [ -n "$seconds" ]; then
+    work=corpus/$t
     limit=(-max_total_time="$seconds")
   else
+    work=ci-corpus/$t
+    rm -rf build-fuzz/"$work"
     limit=(-runs="${runs[$t]}" -max_total_time=120)
   fi
+  mkdir -p build-fuzz/"$work"
+  cp -n tests/fuzz/corpus/"$t"/* build-fuzz/"$work"/
   echo "== fuzz_$t ${limit[*]}"
   (cd build-fuzz/bin && ./fuzz_"$t" "${limit[@]}" -timeout=60 -print_final_stats=1 \
-     -artifact_prefix=../crashes/"$t"- ../corpus/"$t") 2>&1 \
+     -artifact_prefix=../crashes/"$t"- ../"$work") 2>&1 \
     | grep -E '^#[0-9]+ +(INITED|DONE)|^stat::number_of_executed_units|ERROR|invariant|SUMMARY|crash-'
 done
 echo "== fuzzing passed"
