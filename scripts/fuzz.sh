@@ -43,6 +43,6 @@ for t in "${targets[@]}"; do
   echo "== fuzz_$t ${limit[*]}"
   (cd build-fuzz/bin && ./fuzz_"$t" "${limit[@]}" -timeout=60 -print_final_stats=1 \
      -artifact_prefix=../crashes/"$t"- ../"$work") 2>&1 \
-    | grep -E '^#[0-9]+ +(INITED|DONE)|^stat::number_of_executed_units|ERROR|invariant|SUMMARY|crash-'
+    | grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::number_of_executed_units|ERROR|invariant|SUMMARY|crash-'
 done
 echo "== fuzzing passed"
