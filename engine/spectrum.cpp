@@ -15,6 +15,7 @@
 
 // Work buffer of a section run beyond the page at the base rate, in bytes.
 #define SECTION_BUFFER_SLACK 1024
+#define SECTION_BUFFER_MAX 0x7FFFFFFFull
 
 static int AnalyChannelCount(const FFTVIEWDATA *pData)
 {
@@ -95,10 +96,13 @@ static BOOL ReferenceRate(FFTVIEWDATA *pData, LONGLONG *pnRate)
 // Work buffer of a section run: the page at the base rate in 32-bit room
 // plus slack, as the host's pages are sized, and never less than the
 // largest page a usable channel holds, so a channel at a higher rate is
-// copied whole.
+// copied whole. A base-rate page no block could hold (a huge or negative
+// base rate) sizes nothing: cut to 32 bits it could be smaller than a page.
 static SIZE_T SectionBufferBytes(FFTVIEWDATA *pData)
 {
     ULONGLONG cb = (ULONGLONG)pData->nBaseRate * pData->nPageTime * 4 + SECTION_BUFFER_SLACK;
+    if (pData->nBaseRate < 0 || cb > SECTION_BUFFER_MAX)
+        cb = SECTION_BUFFER_SLACK;
     for (int j = 0; j < AnalyChannelCount(pData); j++) {
         if (IsUsable(pData, j) && (ULONGLONG)BoundHost(pData, j)->nDataSamples * 2 > cb)
             cb = (ULONGLONG)BoundHost(pData, j)->nDataSamples * 2;

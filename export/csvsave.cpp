@@ -63,6 +63,20 @@ static void BuildFilter(void)
     }
 }
 
+// The last backslash of a path; a trail byte of a double-byte character that
+// has the same value is none.
+static char *LastBackslash(char *pszPath)
+{
+    char *pchLast = NULL;
+    for (char *pch = pszPath; *pch != '\0'; pch++) {
+        if (*pch == '\\')
+            pchLast = pch;
+        else if (IsDBCSLeadByte((BYTE)*pch) && pch[1] != '\0')
+            pch++;
+    }
+    return pchLast;
+}
+
 // Proposes the previous file in its folder; a path too short to be one
 // leaves the dialog's default folder and an empty name.
 static void ProposeFile(const FFTVIEWDATA *pData)
@@ -75,7 +89,7 @@ static void ProposeFile(const FFTVIEWDATA *pData)
         s_ofn.Flags = OFN_OVERWRITEPROMPT | OFN_SHAREAWARE;
         return;
     }
-    char *pchSlash = strrchr(s_szInitialDir, '\\');
+    char *pchSlash = LastBackslash(s_szInitialDir);
     if (pchSlash != NULL)
         pchSlash[1] = '\0';
     s_ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_SHAREAWARE;

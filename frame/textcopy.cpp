@@ -3,6 +3,20 @@
 
 #include <string.h>
 
+// Bytes of the longest run of whole characters at the start of pszText that
+// is at most cchMax bytes long.
+static size_t TextFit(const char *pszText, size_t cchMax)
+{
+    size_t cch = 0;
+    while (cch < cchMax && pszText[cch] != '\0') {
+        size_t cchChar = IsDBCSLeadByte((BYTE)pszText[cch]) && pszText[cch + 1] != '\0' ? 2 : 1;
+        if (cch + cchChar > cchMax)
+            break;
+        cch += cchChar;
+    }
+    return cch;
+}
+
 BOOL TextCopy(char *pszDst, size_t cbDst, const char *pszSrc)
 {
     if (pszSrc == NULL) {
@@ -12,7 +26,7 @@ BOOL TextCopy(char *pszDst, size_t cbDst, const char *pszSrc)
     size_t cch = strnlen(pszSrc, cbDst);
     BOOL bFits = cch < cbDst;
     if (!bFits)
-        cch = cbDst - 1;
+        cch = TextFit(pszSrc, cbDst - 1);
     memcpy(pszDst, pszSrc, cch);
     pszDst[cch] = '\0';
     return bFits;

@@ -2,8 +2,11 @@
  * textcopy.h - bounded copies into the record's fixed text buffers.
  *
  * Texts from the host may be longer than the buffer meant for them: they are
- * cut to the buffer size minus one and always terminated, so nothing is ever
- * written past a buffer and every stored text can be read back safely.
+ * cut to the whole characters that fit in the buffer size minus one and
+ * always terminated, so nothing is ever written past a buffer, every stored
+ * text can be read back safely, and no double-byte character of the ANSI
+ * code page is split (a lone lead byte would swallow the next character of
+ * whatever text it is later joined with).
  */
 #ifndef QFFTANA_TEXTCOPY_H
 #define QFFTANA_TEXTCOPY_H
@@ -13,8 +16,8 @@
 #include <windows.h>
 
 BOOL TextCopy(char *pszDst, size_t cbDst, const char *pszSrc);
-/* Copies pszSrc into pszDst (cbDst bytes, cbDst > 0), at most cbDst - 1
-   characters, and terminates it. A null pszSrc gives "". Returns TRUE when
+/* Copies pszSrc into pszDst (cbDst bytes, cbDst > 0), the whole characters
+   of at most cbDst - 1 bytes, and terminates it. A null pszSrc gives "". Returns TRUE when
    the whole text fitted, FALSE when it was cut. */
 
 BOOL TextJoin(char *pszDst, size_t cbDst, const char *pszFirst, const char *pszSecond);

@@ -110,6 +110,9 @@ SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
 UINT WINAPI GlobalFlags(HGLOBAL hMem);
 /* Lock count (GMEM_LOCKCOUNT) | GMEM_DISCARDABLE | GMEM_DISCARDED;
  * GMEM_INVALID_HANDLE for a bad handle. */
+BOOL WINAPI IsDBCSLeadByte(BYTE TestChar);
+/* TRUE when TestChar is the first byte of a double-byte character in the
+ * ANSI code page, which is 932 here: 0x81-0x9F and 0xE0-0xFC. */
 HGLOBAL WINAPI GlobalHandle(LPCVOID pMem);
 /* The handle of the block whose current address is pMem (or pMem itself
  * when it is a valid handle); NULL with ERROR_INVALID_HANDLE otherwise. */

@@ -123,6 +123,22 @@ TEST_F(Spectrum, RunsFilterThePageAsTheHostSentIt)
     EXPECT_EQ(GraphData(0), first);
 }
 
+// The host's base rate sizes the section's work buffer; one far beyond any
+// page it can send must neither fail the section nor, cut to 32 bits, give
+// a buffer smaller than the page.
+TEST_F(Spectrum, SectionOfAHugeBaseRateReadsTheChannelsOwnPage)
+{
+    WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});
+    Recording rec = TwoChannels();
+    rec.nBaseRate = 0x7FFFFFFF;
+    Start(rec);
+    std::vector<short> page = Sines(500, 5000, {{800, 7}}, 40.0);
+    SendPage(0, page);
+    SetAreaOffset(0);
+    EXPECT_EQ(Record()->wFFTDone, 1);
+    EXPECT_EQ(GraphData(0), BlockSpectrum(10, 500, page.data(), 1000));
+}
+
 TEST_F(Spectrum, SectionWithoutUsableChannelStillReports)
 {
     WriteSettings({{4, "C3"}}, {{"FFTAreaSw", "1"}});

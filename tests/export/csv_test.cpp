@@ -360,5 +360,8 @@ INSTANTIATE_TEST_SUITE_P(
                  OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_SHAREAWARE},
         Proposal{"D:\\EEG\\run\\out.csv", "D:\\EEG\\run\\", "D:\\EEG\\run\\out.csv",
                  OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_SHAREAWARE},
+        // The second byte of the double-byte file name is a backslash (0x5C).
+        Proposal{"D:\\EEG\\\x95\x5C.csv", "D:\\EEG\\", "D:\\EEG\\\x95\x5C.csv",
+                 OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_SHAREAWARE},
         Proposal{"report.csv", "report.csv", "report.csv",
                  OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_SHAREAWARE}));

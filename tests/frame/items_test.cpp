@@ -166,8 +166,8 @@ TEST_F(Items, ChannelNamesReadBackAndUnnamedChannelsAreEmpty)
     EXPECT_EQ(m_host->GetText(22, 0), "");
 }
 
-// Texts longer than their buffer are cut to the buffer size minus one and
-// never reach the next field.
+// Texts longer than their buffer are cut to the whole characters that fit
+// in the buffer size minus one and never reach the next field.
 TEST_F(Items, LongTextsAreCutToTheirBuffers)
 {
     std::string sLong(400, 'x');
@@ -177,8 +177,12 @@ TEST_F(Items, LongTextsAreCutToTheirBuffers)
     m_host->SetText(QPT_HOSTTEXT, 301, sLong.c_str());
     m_host->SetText(QPT_HOSTTEXT, 310, sLong.c_str());
     m_host->SetText(QPT_HOSTTEXT15, 0, sLong.c_str());
+    std::string sDoubleByteAtCut = std::string(62, 'x') + "\x95\x5C" "tail";
+    m_host->SetText(QPT_CHNAME, 4, sDoubleByteAtCut.c_str());
 
     EXPECT_EQ(m_host->GetText(QPT_CHNAME, 2), std::string(63, 'x'));
+    EXPECT_EQ(m_host->GetText(QPT_CHNAME, 4), std::string(62, 'x'))
+        << "a double-byte character is never cut in half";
     EXPECT_EQ(m_host->GetText(QPT_CHNAME2, 2), std::string(31, 'x'));
     EXPECT_EQ(m_host->GetText(QPT_CHNAME, 3), "neighbour");
     PeekRecord(m_host->Plugin(), [](const FFTVIEWDATA &d) {
