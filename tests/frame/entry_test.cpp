@@ -95,8 +95,9 @@ TEST(Entry, UnloadUnregistersOnlyTheAnalysisClass)
     EXPECT_FALSE(GetClassInfoA(hPlugin, "QPANEFFTANALYPLAY", &wc));
     for (const char *pszClass : s_apszViewClasses)
         EXPECT_TRUE(GetClassInfoA(hPlugin, pszClass, &wc)) << pszClass << " stays registered";
-    // The graph library went with the plug-in, and its global class with it:
-    // a later load at another address must not find a procedure in freed code.
-    EXPECT_EQ(GetModuleHandleA("QFFTGRPH.dll"), nullptr);
-    EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(NULL), "QFFTGFRAPHCLASS", &wc));
+    // Where the graph library went with the plug-in (nothing else holds it),
+    // its global class went too: a later load at another address must not
+    // find a procedure in freed code.
+    if (GetModuleHandleA("QFFTGRPH.dll") == NULL)
+        EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(NULL), "QFFTGFRAPHCLASS", &wc));
 }
