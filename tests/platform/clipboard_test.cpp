@@ -35,7 +35,9 @@ TEST(Clipboard, TextAndPictureWithOwnership)
     HWND hwndA = CreateWindowExA(0, "ClipOwner", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
     HWND hwndB = CreateWindowExA(0, "ClipOwner", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
 
-    EXPECT_EQ(SetClipboardData(CF_TEXT, TextBlock("closed")), nullptr) << "the clipboard is closed";
+    HGLOBAL hRefused = TextBlock("closed");
+    EXPECT_EQ(SetClipboardData(CF_TEXT, hRefused), nullptr) << "the clipboard is closed";
+    GlobalFree(hRefused); // a refused block stays the caller's
     EXPECT_FALSE(CloseClipboard());
 
     ASSERT_TRUE(OpenClipboard(hwndA));
