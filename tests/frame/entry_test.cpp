@@ -98,6 +98,7 @@ TEST(Entry, UnloadUnregistersOnlyTheAnalysisClass)
     // Where the graph library went with the plug-in (nothing else holds it),
     // its global class went too: a later load at another address must not
     // find a procedure in freed code.
-    if (GetModuleHandleA("QFFTGRPH.dll") == NULL)
+    if (GetModuleHandleA("QFFTGRPH.dll") == NULL) {
         EXPECT_FALSE(GetClassInfoA(GetModuleHandleA(NULL), "QFFTGFRAPHCLASS", &wc));
+    }
 }
