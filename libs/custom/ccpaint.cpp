@@ -5,7 +5,6 @@
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kEdgeDark = RGB(128, 128, 128);
 const COLORREF kEdgeDarkest = RGB(64, 64, 64);
 
 // Shade 0..15: grey from 0xF0 (light) down to 0x00 (black).
