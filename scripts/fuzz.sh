@@ -25,7 +25,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQF_FUZZ=ON -DCMAKE_BUILD_TYPE=Re
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export QF_GLOBAL_MOVE=1
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 mkdir -p build-fuzz/crashes
 for t in "${targets[@]}"; do
   # The committed corpus stays as it is; new inputs go to a working copy:

@@ -11,7 +11,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   # Unlocked movable blocks really move at their next lock, so a pointer
   # kept past its unlock reads freed memory and the sanitizers catch it.
   export QF_GLOBAL_MOVE=1
-  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 fi
 
 bash scripts/deps.sh linux
