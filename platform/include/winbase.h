@@ -282,6 +282,11 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCST
  * name, with ERROR_PATH_NOT_FOUND when the folder is missing, or
  * ERROR_ACCESS_DENIED / ERROR_WRITE_FAULT when it cannot be written (the
  * old file is then unchanged). */
+
+/* Code page. The layer's ANSI code page is 932, as on a Japanese Windows. */
+BOOL WINAPI IsDBCSLeadByte(BYTE TestChar);
+/* TRUE when TestChar opens a double-byte character of code page 932
+ * (0x81-0x9F, 0xE0-0xFC). */
 #endif
 
 #if defined(__cplusplus) && !defined(RC_INVOKED)
