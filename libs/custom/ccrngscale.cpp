@@ -218,6 +218,8 @@ LRESULT RNGSCALE_Dispatch(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LP
         return RNGSCALE_SetValue(hwnd, &p->nScaleMin, wParam, (LONG)lParam);
     case RSM_SETSCALEMAX:
         return RNGSCALE_SetValue(hwnd, &p->nScaleMax, wParam, (LONG)lParam);
+    case RSM_GETSCALEMAX:
+        return p->nScaleMax;
     case RSM_SETLOW:
         return RNGSCALE_SetValue(hwnd, &p->nLow, wParam, (LONG)lParam);
     case RSM_GETLOW:

@@ -87,6 +87,8 @@ extern "C" {
 #define RSM_SETOPTION    (WM_USER + 126) /* 1150: option / value: option 1 = step
                                             the user's values snap to (0 =
                                             none) */
+#define RSM_GETSCALEMAX  (WM_USER + 202) /* 0 / 0 -> upper end of the scale; this
+                                            library's read-back */
 #define RSN_CHANGED      1               /* notification: the user moved the range */
 #define RS_GRIP          4               /* pixels around an end that grip it */
 

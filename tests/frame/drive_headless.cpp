@@ -56,6 +56,26 @@ int DriveHelpQuitCount(const char *pszFile)
     return nQuits;
 }
 
+BOOL DriveLastHelpCall(char *pszFile, UINT *puCommand, ULONG_PTR *pdwData)
+{
+    AUTOHELPCALL call;
+    if (!AutoGetHelpCall(AutoGetHelpCount() - 1, &call))
+        return FALSE;
+    strcpy(pszFile, call.szHelpFile);
+    *puCommand = call.uCommand;
+    *pdwData = call.dwData;
+    return TRUE;
+}
+
+BOOL DriveLastShellFile(char *pszFile)
+{
+    AUTOSHELLCALL call;
+    if (!AutoGetShellCall(AutoGetShellCount() - 1, &call))
+        return FALSE;
+    strcpy(pszFile, call.szFile);
+    return TRUE;
+}
+
 void DriveClearLogs(void)
 {
     AutoClearLogs();

@@ -6,6 +6,7 @@
 // test asked. The plug-in itself imports and calls the real functions.
 #include "drive.h"
 
+#include <shellapi.h>
 #include <string.h>
 
 #include <deque>
@@ -19,6 +20,7 @@ namespace {
 struct HELPCALL {
     std::string sFile;
     UINT uCommand;
+    ULONG_PTR dwData;
 };
 
 struct FILEDLGCALL {
@@ -35,6 +37,7 @@ struct FILEANSWER {
 
 int s_nBeeps;
 std::vector<HELPCALL> s_helpCalls;
+std::vector<std::string> s_shellFiles;
 std::vector<FILEDLGCALL> s_fileCalls;
 std::deque<FILEANSWER> s_fileAnswers;
 
@@ -44,10 +47,17 @@ BOOL WINAPI LoggedMessageBeep(UINT)
     return TRUE;
 }
 
-BOOL WINAPI LoggedWinHelpA(HWND, LPCSTR pszFile, UINT uCommand, ULONG_PTR)
+BOOL WINAPI LoggedWinHelpA(HWND, LPCSTR pszFile, UINT uCommand, ULONG_PTR dwData)
 {
-    s_helpCalls.push_back({pszFile ? pszFile : "", uCommand});
+    s_helpCalls.push_back({pszFile ? pszFile : "", uCommand, dwData});
     return TRUE;
+}
+
+// Logged, and answered as a missing file would be: nothing is opened.
+HINSTANCE WINAPI LoggedShellExecuteA(HWND, LPCSTR, LPCSTR pszFile, LPCSTR, LPCSTR, INT)
+{
+    s_shellFiles.push_back(pszFile ? pszFile : "");
+    return (HINSTANCE)(INT_PTR)SE_ERR_FNF;
 }
 
 // Answers as a user would: the queued path, or Cancel (also when nothing is
@@ -85,6 +95,7 @@ const REPLACEMENT s_aReplacements[] = {
     {"user32.dll", "MessageBeep", (ANYPROC)LoggedMessageBeep},
     {"user32.dll", "WinHelpA", (ANYPROC)LoggedWinHelpA},
     {"comdlg32.dll", "GetSaveFileNameA", (ANYPROC)AnsweredGetSaveFileNameA},
+    {"shell32.dll", "ShellExecuteA", (ANYPROC)LoggedShellExecuteA},
 };
 
 // Replaces pfnReal by pfnOwn in every import slot of hModule that holds it.
@@ -177,10 +188,29 @@ int DriveHelpQuitCount(const char *pszFile)
     return nQuits;
 }
 
+BOOL DriveLastHelpCall(char *pszFile, UINT *puCommand, ULONG_PTR *pdwData)
+{
+    if (s_helpCalls.empty())
+        return FALSE;
+    lstrcpynA(pszFile, s_helpCalls.back().sFile.c_str(), MAX_PATH);
+    *puCommand = s_helpCalls.back().uCommand;
+    *pdwData = s_helpCalls.back().dwData;
+    return TRUE;
+}
+
+BOOL DriveLastShellFile(char *pszFile)
+{
+    if (s_shellFiles.empty())
+        return FALSE;
+    lstrcpynA(pszFile, s_shellFiles.back().c_str(), MAX_PATH);
+    return TRUE;
+}
+
 void DriveClearLogs(void)
 {
     ReplaceImports();
     s_nBeeps = 0;
     s_helpCalls.clear();
+    s_shellFiles.clear();
     s_fileCalls.clear();
 }
