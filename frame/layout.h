@@ -34,8 +34,37 @@ void CreateAnalyChildren(HWND hWnd, FFTVIEWDATA *pData);
    set-up messages; a child that cannot be created, or exists already, is
    skipped. */
 
+/* Geometry of the layout, apart from the windows. */
+typedef struct {
+    int nWidth, nHeight;     /* client area */
+    int nRowHeight;          /* H: status line and button row */
+    int nPanelWidth;         /* setup panel's client width, -1 without a panel */
+    int nAnalyCh;            /* wAnalyCh */
+    BOOL fHistogram;         /* bar graphs instead of spectrum graphs */
+    BOOL fCoherence;         /* the Coherence button is shown */
+} ANALYLAYOUTIN;
+
+#define PLACE_MOVE 0         /* move and size, visibility unchanged */
+#define PLACE_SHOW 1         /* move, size and show */
+#define PLACE_HIDE 2         /* hide (position unchanged) */
+
+typedef struct {
+    int nId;                 /* control id (IDC_SETUPPANEL for the panel) */
+    int nAction;             /* PLACE_* */
+    int x, y, cx, cy;        /* client coordinates; sizes never negative */
+} ANALYPLACE;
+
+#define ANALY_MAXPLACES (1 + 5 + 2 * FV_ANALYCH + 5)
+
+int CalcAnalyLayout(const ANALYLAYOUTIN *pIn, ANALYPLACE *pPlace);
+/* Fills pPlace (room for ANALY_MAXPLACES) with the placement of every
+   child, in the order the layout moves them, and returns their number. */
+
 void LayoutChildren(HWND hWnd, FFTVIEWDATA *pData, int nWidth, int nHeight);
-/* Places the children for a client area of nWidth x nHeight pixels. */
+/* Places the children for a client area of nWidth x nHeight pixels: the
+   row height from font 1, the panel's width from hSetupDlg, then
+   CalcAnalyLayout; moves keep the Z order and do not activate. A missing
+   child is skipped. */
 
 void UpdateButtons(HWND hWnd, FFTVIEWDATA *pData);
 /* Enables, checks and labels the command buttons for the current state. */

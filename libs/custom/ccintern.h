@@ -32,6 +32,35 @@ LRESULT CcRecordWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, C
 BOOL CcRegisterClass(HINSTANCE hInstance, LPCSTR pszClass, WNDPROC pfnProc);
 /* Registers a control class as a global class of hInstance. */
 
+struct CCSTATICDATA {
+    HFONT hFont;
+    COLORREF crText;
+};
+
+struct CCTEXTBTNDATA {
+    HFONT hFont;
+    COLORREF acrFace[2];   // CB_COLOR_FACE, CB_COLOR_CHECKED
+    WORD wCheck;           // BST_UNCHECKED or BST_CHECKED
+    WORD wPressed;         // 1 between a press and its release
+};
+
+// Painters (ccpaint.cpp): each fills the whole of *prc and restores the
+// context's objects and colours.
+void CcFrameRect(HDC hdc, const RECT *prc, int nKind, int nShade);
+/* A one-pixel frame just inside *prc: kind 2 sunken (shaded top and left,
+   white bottom and right), else flat in the shade; shade 0..15 from light
+   grey to black. */
+void CcPaintStatic(HDC hdc, const RECT *prc, LONG lStyle, LPCSTR pszText, const CCSTATICDATA *p);
+/* Style bits 0..2: bit 2 right-aligned text, else bit 0 centred, else
+   left-aligned (always vertically centred, one line). Bits 4..7 non-zero:
+   a frame, of kind bit 1 (sunken when set) and shade bits 8..11; a frame
+   with a shade above 0 is a display box on white, anything else sits on
+   the button face. */
+void CcPaintTextButton(HDC hdc, const RECT *prc, LPCSTR pszText, BOOL fEnabled, const CCTEXTBTNDATA *p);
+/* The face in the colour of the check state, a raised edge (sunken while
+   pressed or checked), the text centred, shifted by one pixel while
+   pressed, grey while disabled. */
+
 BOOL CcRegisterStatic(HINSTANCE hInstance);
 BOOL CcRegisterTextButton(HINSTANCE hInstance);
 BOOL CcRegisterRangeScale(HINSTANCE hInstance);

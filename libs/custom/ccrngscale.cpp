@@ -246,6 +246,12 @@ LRESULT RNGSCALE_Dispatch(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LP
         return RNGSCALE_CaptureChanged(hwnd, p, (HWND)lParam);
     case WM_PAINT:
         return RNGSCALE_Paint(hwnd, p);
+    case WM_PRINTCLIENT:
+        if (wParam != 0)
+            RngScaleDraw(hwnd, (HDC)wParam, p);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the painter fills the whole client area
     case WM_ENABLE:
         InvalidateRect(hwnd, NULL, FALSE);
         return 0;

@@ -4,11 +4,6 @@
 
 namespace {
 
-struct CCSTATICDATA {
-    HFONT hFont;
-    COLORREF crText;
-};
-
 LRESULT STATIC_Create(HWND hwnd)
 {
     if (CcCreateRecord(hwnd, sizeof(CCSTATICDATA)) != 0)
@@ -46,6 +41,26 @@ LRESULT STATIC_SetText(HWND hwnd, LPCSTR pszText)
     return lResult;
 }
 
+// Draws into any context: WM_PAINT's, or a caller's (WM_PRINTCLIENT).
+LRESULT STATIC_Draw(HWND hwnd, const CCSTATICDATA *p, HDC hdc)
+{
+    RECT rc;
+    if (hdc == NULL || !GetClientRect(hwnd, &rc))
+        return 0;
+    char szText[256];
+    GetWindowTextA(hwnd, szText, sizeof(szText));
+    CcPaintStatic(hdc, &rc, GetWindowLongA(hwnd, GWL_STYLE), szText, p);
+    return 0;
+}
+
+LRESULT STATIC_Paint(HWND hwnd, const CCSTATICDATA *p)
+{
+    PAINTSTRUCT ps;
+    STATIC_Draw(hwnd, p, BeginPaint(hwnd, &ps));
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
 LRESULT STATIC_Dispatch(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     CCSTATICDATA *p = (CCSTATICDATA *)pRecord;
@@ -60,6 +75,12 @@ LRESULT STATIC_Dispatch(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LPAR
         return (LRESULT)p->hFont;
     case WM_SETTEXT:
         return STATIC_SetText(hwnd, (LPCSTR)lParam);
+    case WM_PAINT:
+        return STATIC_Paint(hwnd, p);
+    case WM_PRINTCLIENT:
+        return STATIC_Draw(hwnd, p, (HDC)wParam);
+    case WM_ERASEBKGND:
+        return 1;  // the painter fills the whole client area
     default:
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     }

@@ -5,13 +5,6 @@
 
 namespace {
 
-struct CCTEXTBTNDATA {
-    HFONT hFont;
-    COLORREF acrFace[2];   // CB_COLOR_FACE, CB_COLOR_CHECKED
-    WORD wCheck;           // BST_UNCHECKED or BST_CHECKED
-    WORD wPressed;         // 1 between a press and its release
-};
-
 LRESULT TEXTBTN_Create(HWND hwnd)
 {
     if (CcCreateRecord(hwnd, sizeof(CCTEXTBTNDATA)) != 0)
@@ -101,6 +94,26 @@ LRESULT TEXTBTN_SetText(HWND hwnd, LPCSTR pszText)
     return lResult;
 }
 
+// Draws into any context: WM_PAINT's, or a caller's (WM_PRINTCLIENT).
+LRESULT TEXTBTN_Draw(HWND hwnd, const CCTEXTBTNDATA *p, HDC hdc)
+{
+    RECT rc;
+    if (hdc == NULL || !GetClientRect(hwnd, &rc))
+        return 0;
+    char szText[256];
+    GetWindowTextA(hwnd, szText, sizeof(szText));
+    CcPaintTextButton(hdc, &rc, szText, IsWindowEnabled(hwnd), p);
+    return 0;
+}
+
+LRESULT TEXTBTN_Paint(HWND hwnd, const CCTEXTBTNDATA *p)
+{
+    PAINTSTRUCT ps;
+    TEXTBTN_Draw(hwnd, p, BeginPaint(hwnd, &ps));
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
 LRESULT TEXTBTN_Dispatch(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     CCTEXTBTNDATA *p = (CCTEXTBTNDATA *)pRecord;
@@ -128,6 +141,12 @@ LRESULT TEXTBTN_Dispatch(HWND hwnd, void *pRecord, UINT uMsg, WPARAM wParam, LPA
         return (LRESULT)p->hFont;
     case WM_SETTEXT:
         return TEXTBTN_SetText(hwnd, (LPCSTR)lParam);
+    case WM_PAINT:
+        return TEXTBTN_Paint(hwnd, p);
+    case WM_PRINTCLIENT:
+        return TEXTBTN_Draw(hwnd, p, (HDC)wParam);
+    case WM_ERASEBKGND:
+        return 1;  // the painter fills the whole client area
     default:
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     }

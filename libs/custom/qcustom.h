@@ -9,8 +9,8 @@
  * can create them or name them in a dialog template; it unregisters them
  * when it is detached. Colours are COLORREF values (0x00BBGGRR). Texts and
  * fonts are kept per window; a font set with WM_SETFONT stays the caller's.
- * Painting comes with the drawing layer; until then the controls keep their
- * state, invalidate themselves when it changes and paint nothing.
+ * Each control paints its whole client area (see ccintern.h for the look)
+ * and invalidates itself when what it shows changes.
  *
  * Text button. A click is a left button press and release inside the
  * enabled button: the parent then receives exactly one

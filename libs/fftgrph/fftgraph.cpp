@@ -1,44 +1,14 @@
 // The spectrum graph control: its record, window procedure and the user's
-// mouse actions. Painting comes with the drawing layer; until then
-// WM_PAINT is the default one and FGM_REDRAW only invalidates.
+// mouse actions. Painting is graphdraw.cpp's.
 #include <string.h>
 
 #include "fftgraph.h"
+#include "graphint.h"
 
 namespace {
 
-// Plot area inside the client area: room for the amplitude axis on the
-// left, the frequency axis below and the title above.
-const int kMarginLeft = 40;
-const int kMarginTop = 16;
-const int kMarginRight = 8;
-const int kMarginBottom = 20;
-
 // One notch of the mouse wheel, as Windows reports it in WM_MOUSEWHEEL.
 const int kWheelNotch = 120;
-
-struct FGPROP {
-    DWORD dwId;
-    LONG nValue;
-};
-
-struct FFTGRAPHDATA {
-    FGPROP aProp[FG_GRAPH_MAXPROPS];
-    int nProps;
-    LONG nLines;                           // lines held in anData
-    LONG anData[FG_GRAPH_MAXLINES];
-    LONG nAddLines;                        // lines held in anAddData
-    LONG anAddData[FG_GRAPH_MAXLINES];
-    float afValue[2][2];                   // [0 spectrum, 1 ADD][0 mean, 1 edge], Hz
-    WORD wAddMode;
-    char szTitle[FG_GRAPH_MAXTITLE];
-    LONG nShowTitle;
-    LONG nRedrawCode;                      // last FGM_REDRAW code, -1 before any
-    DWORD dwRedrawCount;
-    LONG nCursorFreq;                      // 0.01 Hz
-    WORD wCursorOn;
-    HFONT hFont;
-};
 
 HGLOBAL GraphHandle(HWND hwnd)
 {
@@ -63,8 +33,7 @@ int GRAPH_FindProp(const FFTGRAPHDATA *p, DWORD dwId)
 
 LONG GRAPH_GetProp(const FFTGRAPHDATA *p, DWORD dwId)
 {
-    int i = GRAPH_FindProp(p, dwId);
-    return i < 0 ? 0 : p->aProp[i].nValue;
+    return GraphProp(p, dwId);
 }
 
 BOOL GRAPH_SetProp(FFTGRAPHDATA *p, DWORD dwId, LONG nValue)
@@ -189,8 +158,12 @@ LRESULT GRAPH_GetSync(const FFTGRAPHDATA *p, WPARAM wItem)
     }
 }
 
+// Code 10 follows a CLEAR: the ADD average it showed is gone. Code 11
+// shows "no data" until the next redraw with another code.
 LRESULT GRAPH_Redraw(HWND hwnd, FFTGRAPHDATA *p, LONG nCode)
 {
+    if (nCode == FG_REDRAW_CLEAR)
+        p->nAddLines = 0;
     p->nRedrawCode = nCode;
     p->dwRedrawCount++;
     InvalidateRect(hwnd, NULL, TRUE);
@@ -203,13 +176,17 @@ bool GRAPH_HasScale(const FFTGRAPHDATA *p)
     return GRAPH_GetProp(p, FG_PROP_POINTS) > 1 && GRAPH_GetProp(p, FG_PROP_RATE) > 0;
 }
 
-void GRAPH_PlotRect(HWND hwnd, RECT *prcPlot)
+// The plot area as the painter lays it out with the graph's font.
+void GRAPH_PlotRect(HWND hwnd, const FFTGRAPHDATA *p, RECT *prcPlot)
 {
-    GetClientRect(hwnd, prcPlot);
-    prcPlot->left += kMarginLeft;
-    prcPlot->top += kMarginTop;
-    prcPlot->right -= kMarginRight;
-    prcPlot->bottom -= kMarginBottom;
+    RECT rcClient;
+    GetClientRect(hwnd, &rcClient);
+    GRAPHSCALE scale;
+    HDC hdc = GetDC(hwnd);
+    GraphScale(hdc, &rcClient, p, &scale);
+    if (hdc != NULL)
+        ReleaseDC(hwnd, hdc);
+    *prcPlot = scale.rcPlot;
 }
 
 // The frequency (0.01 Hz) of the spectral line nearest to client x, or -1
@@ -235,7 +212,7 @@ LRESULT GRAPH_LButtonDown(HWND hwnd, FFTGRAPHDATA *p, int x, int y)
     if (!GRAPH_HasScale(p))
         return 0;
     RECT rcPlot;
-    GRAPH_PlotRect(hwnd, &rcPlot);
+    GRAPH_PlotRect(hwnd, p, &rcPlot);
     LONG nFreq = GRAPH_FreqAtX(p, &rcPlot, x);
     if (nFreq >= 0 && y >= rcPlot.top && y < rcPlot.bottom) {
         p->nCursorFreq = nFreq;
@@ -284,6 +261,28 @@ LRESULT GRAPH_SetFont(HWND hwnd, FFTGRAPHDATA *p, HFONT hFont, BOOL bRedraw)
     p->hFont = hFont;
     if (bRedraw)
         InvalidateRect(hwnd, NULL, TRUE);
+    return 0;
+}
+
+LRESULT GRAPH_Paint(HWND hwnd, const FFTGRAPHDATA *p)
+{
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    if (hdc != NULL) {
+        RECT rcClient;
+        GetClientRect(hwnd, &rcClient);
+        GraphPaint(hdc, &rcClient, p);
+    }
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// Drawing into a caller's context: a memory DC, a metafile, a picture.
+LRESULT GRAPH_PrintClient(HWND hwnd, const FFTGRAPHDATA *p, HDC hdc)
+{
+    RECT rcClient;
+    if (hdc != NULL && GetClientRect(hwnd, &rcClient))
+        GraphPaint(hdc, &rcClient, p);
     return 0;
 }
 
@@ -349,6 +348,12 @@ LRESULT GRAPH_Dispatch(HWND hwnd, FFTGRAPHDATA *p, UINT uMsg, WPARAM wParam, LPA
         return p->wAddMode;
     case FGM_GETREDRAW:
         return wParam == 0 ? LRESULT(p->nRedrawCode) : LRESULT(p->dwRedrawCount);
+    case WM_PAINT:
+        return GRAPH_Paint(hwnd, p);
+    case WM_PRINTCLIENT:
+        return GRAPH_PrintClient(hwnd, p, (HDC)wParam);
+    case WM_ERASEBKGND:
+        return 1;  // the painter fills the whole client area
     case WM_SETFONT:
         return GRAPH_SetFont(hwnd, p, (HFONT)wParam, LOWORD(lParam));
     case WM_GETFONT:
@@ -389,6 +394,12 @@ LRESULT CALLBACK GRAPH_WindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lP
 }
 
 }  // namespace
+
+LONG GraphProp(const FFTGRAPHDATA *p, DWORD dwId)
+{
+    int i = GRAPH_FindProp(p, dwId);
+    return i < 0 ? 0 : p->aProp[i].nValue;
+}
 
 extern "C" QF_EXPORT BOOL WINAPI FgRegisterGraphClass(void)
 {

@@ -125,6 +125,7 @@ extern "C" {
 #define WM_PASTE                0x0302
 #define WM_CLEAR                0x0303
 #define WM_UNDO                 0x0304
+#define WM_PRINTCLIENT          0x0318  /* wParam: a context to draw the client area into */
 #define WM_USER                 0x0400
 #define WM_APP                  0x8000
 

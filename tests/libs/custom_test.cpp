@@ -1,7 +1,7 @@
 /*
  * The custom-control library: its classes as the library registers them,
  * the text display's colour and text, the text button's clicks and check
- * state as its parent sees them, and the frame painter's contract.
+ * state as its parent sees them. Their look is in ccdraw_test.cpp.
  */
 #include <gtest/gtest.h>
 
@@ -172,23 +172,6 @@ TEST_F(CustomTest, OwnerMayDestroyTheButtonWhileItIsNotified)
     ASSERT_TRUE(AutoClick(hwnd));
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(NoteLog().size(), 1u);
-}
-
-TEST_F(CustomTest, FramePainterRestoresTheContextAndRefusesBadArguments)
-{
-    HWND hwnd = Create(CC_STATIC_CLASS, "", 0x500001A1, 1);
-    HDC hdc = GetDC(hwnd);
-    HGDIOBJ hPen = GetCurrentObject(hdc, OBJ_PEN);
-    for (int nKind : {0, 2})
-        for (int nShade : {0, 1, 15, 31})
-            EXPECT_TRUE(CcDrawFrame(hwnd, hdc, nKind, nShade));
-    EXPECT_EQ(GetCurrentObject(hdc, OBJ_PEN), hPen);
-    EXPECT_FALSE(CcDrawFrame(hwnd, NULL, 2, 1));
-    ReleaseDC(hwnd, hdc);
-    DestroyWindow(hwnd);
-    HDC hdcScreen = GetDC(NULL);
-    EXPECT_FALSE(CcDrawFrame(hwnd, hdcScreen, 2, 1));
-    ReleaseDC(NULL, hdcScreen);
 }
 
 }  // namespace
