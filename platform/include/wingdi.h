@@ -14,19 +14,12 @@ extern "C" {
 /* ---- objects, device contexts, text metrics ---- */
 
 /*
- * Headless GDI: objects and device contexts exist as records; nothing is
- * drawn yet (a device context has room for a drawing surface later).
- *
- * Text metrics model (deterministic, no font files): a font's cell height
- * tmHeight is lfHeight when lfHeight > 0, round(1.2 x -lfHeight) when
- * lfHeight < 0 (a character height), and 16 when lfHeight is 0. From it:
- * tmAscent = round(0.8 x tmHeight), tmDescent = tmHeight - tmAscent,
- * tmInternalLeading = tmHeight - character height (character height =
- * -lfHeight, or round(tmHeight / 1.2)), tmExternalLeading 0,
- * tmAveCharWidth = lfWidth if > 0 else max(1, round(0.4 x tmHeight)),
- * tmMaxCharWidth = 2 x tmAveCharWidth. Text extents are monospaced: every
- * single-byte character is tmAveCharWidth wide and a double-byte (CP932)
- * character twice that; the height is tmHeight.
+ * GDI draws with cairo: a window context into the backing image of its
+ * top-level window, a memory context into its selected bitmap. Text
+ * metrics and extents are measured on the real font (fontconfig; the
+ * Japanese Gothic faces and unknown faces are IPAGothic). Lines and shapes
+ * are drawn without anti-aliasing, with Windows' pixel rules: a line leaves
+ * out its last pixel, a rectangle covers left..right-1 and top..bottom-1.
  */
 
 /* Stock objects. */
@@ -54,8 +47,47 @@ extern "C" {
 #define OBJ_PEN             1
 #define OBJ_BRUSH           2
 #define OBJ_DC              3
+#define OBJ_METADC          4
 #define OBJ_FONT            6
+#define OBJ_BITMAP          7
+#define OBJ_METAFILE        9
 #define OBJ_MEMDC           10
+#define OBJ_ENHMETADC       12
+#define OBJ_ENHMETAFILE     13
+
+/* Raster operations (BitBlt). */
+#define SRCCOPY             0x00CC0020
+#define SRCPAINT            0x00EE0086
+#define SRCAND              0x008800C6
+#define SRCINVERT           0x00660046
+#define PATCOPY             0x00F00021
+#define BLACKNESS           0x00000042
+#define WHITENESS           0x00FF0062
+
+/* Bitmaps. */
+#define BI_RGB              0
+#define DIB_RGB_COLORS      0
+
+/* Text alignment. */
+#define TA_NOUPDATECP       0
+#define TA_UPDATECP         1
+#define TA_LEFT             0
+#define TA_RIGHT            2
+#define TA_CENTER           6
+#define TA_TOP              0
+#define TA_BOTTOM           8
+#define TA_BASELINE         24
+#define GDI_ERROR           0xFFFFFFFF
+
+/* ExtTextOut options. */
+#define ETO_OPAQUE          0x0002
+#define ETO_CLIPPED         0x0004
+
+/* Clipping regions. */
+#define ERROR               0
+#define NULLREGION          1
+#define SIMPLEREGION        2
+#define COMPLEXREGION       3
 
 /* Background modes. */
 #define TRANSPARENT         1
@@ -165,6 +197,75 @@ typedef struct tagLOGBRUSH {
     ULONG_PTR lbHatch;
 } LOGBRUSH, *PLOGBRUSH, *LPLOGBRUSH;
 
+typedef struct tagBITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;
+} BITMAP, *PBITMAP, *LPBITMAP;
+
+typedef struct tagRGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+} RGBQUAD;
+
+typedef struct tagBITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight;
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+} BITMAPINFOHEADER, *PBITMAPINFOHEADER, *LPBITMAPINFOHEADER;
+
+typedef struct tagBITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+} BITMAPINFO, *PBITMAPINFO, *LPBITMAPINFO;
+
+typedef struct _RECTL {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECTL, *PRECTL, *LPRECTL;
+typedef SIZE SIZEL, *PSIZEL, *LPSIZEL;
+
+#define ENHMETA_SIGNATURE   0x464D4520
+#define EMR_HEADER          1
+
+typedef struct tagENHMETAHEADER {
+    DWORD iType;
+    DWORD nSize;
+    RECTL rclBounds;
+    RECTL rclFrame;
+    DWORD dSignature;
+    DWORD nVersion;
+    DWORD nBytes;
+    DWORD nRecords;
+    WORD nHandles;
+    WORD sReserved;
+    DWORD nDescription;
+    DWORD offDescription;
+    DWORD nPalEntries;
+    SIZEL szlDevice;
+    SIZEL szlMillimeters;
+    DWORD cbPixelFormat;
+    DWORD offPixelFormat;
+    DWORD bOpenGL;
+    SIZEL szlMicrometers;
+} ENHMETAHEADER, *PENHMETAHEADER, *LPENHMETAHEADER;
+
 typedef struct tagLOGPEN {
     UINT lopnStyle;
     POINT lopnWidth;
@@ -202,21 +303,74 @@ BOOL WINAPI DeleteObject(HGDIOBJ ho);
  * selected into a context is deleted when it is deselected or the context
  * ends. FALSE for bad handles and contexts. */
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h);
-/* Selects a pen, brush or font; returns the previously selected object of
- * that kind, NULL on error. */
+/* Selects a pen, brush, font or (into a memory context) bitmap; returns the
+ * previously selected object of that kind, NULL on error. A bitmap is
+ * selected into one context at a time. */
 int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv);
-/* Copies the LOGFONTA, LOGBRUSH or LOGPEN (at most c bytes); pv NULL asks
- * for the size. 0 on error. */
+/* Copies the LOGFONTA, LOGBRUSH, LOGPEN or BITMAP (at most c bytes); pv
+ * NULL asks for the size. 0 on error. */
 DWORD WINAPI GetObjectType(HGDIOBJ h);
 /* OBJ_ value, 0 for a bad handle. */
 HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
 /* The selected OBJ_PEN, OBJ_BRUSH or OBJ_FONT. */
 
+/* Bitmaps and blocks of pixels. Bitmaps are 32 bits a pixel (B, G, R, unused
+ * byte); a new compatible bitmap is black, a DIB section zero. */
+HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy);
+/* NULL for a bad hdc or a size <= 0. */
+HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO *pbmi, UINT usage, VOID **ppvBits, HANDLE hSection,
+                                DWORD offset);
+/* A 32-bit BI_RGB DIB (biHeight > 0 bottom-up, < 0 top-down); *ppvBits
+ * receives its pixels, which drawing changes in place. NULL for other
+ * formats. */
+BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
+/* SRCCOPY, PATCOPY, BLACKNESS and WHITENESS. */
+BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
+                       int wSrc, int hSrc, DWORD rop);
+COLORREF WINAPI GetPixel(HDC hdc, int x, int y);
+/* CLR_INVALID outside the bitmap or the clip rectangle. */
+COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color);
+/* Returns the colour set, -1 when the point is clipped. */
+COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color);
+/* The colour itself (every context is true-colour). */
+
+/* Context state. */
+int WINAPI SaveDC(HDC hdc);
+/* Returns the new save level (1, 2, ...), 0 on error. */
+BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC);
+/* nSavedDC > 0: that level; < 0: relative to the current one. */
+BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lppt);
+BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT lppt);
+int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
+/* Logical coordinates; returns SIMPLEREGION, NULLREGION, or ERROR. */
+int WINAPI GetClipBox(HDC hdc, LPRECT lprect);
+/* The visible part in logical coordinates. */
+UINT WINAPI SetTextAlign(HDC hdc, UINT align);
+/* Returns the previous alignment, GDI_ERROR on error. */
+UINT WINAPI GetTextAlign(HDC hdc);
+
+/* Lines and shapes, drawn with the selected pen and brush. */
+BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL WINAPI LineTo(HDC hdc, int x, int y);
+BOOL WINAPI GetCurrentPositionEx(HDC hdc, LPPOINT lppt);
+BOOL WINAPI Polyline(HDC hdc, const POINT *apt, int cpt);
+BOOL WINAPI Polygon(HDC hdc, const POINT *apt, int cpt);
+BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
+BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom);
+
+/* Text. */
+BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c);
+BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT *lprect, LPCSTR lpString, UINT c,
+                        const INT *lpDx);
+
 /* Text metrics and attributes. */
 BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm);
-/* Metrics of the selected font (model above). */
+/* Metrics of the selected font, measured by cairo. */
 BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl);
-/* Extent of c bytes of lpString in the selected font (model above). */
+/* Extent of c bytes (CP932) of lpString in the selected font. */
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color);
 /* Returns the previous colour, CLR_INVALID on error. */
 COLORREF WINAPI GetTextColor(HDC hdc);

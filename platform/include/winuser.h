@@ -624,6 +624,44 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
 BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint);
 /* Releases the device context of BeginPaint. */
 
+/* Drawing with a brush, and formatted text (DrawTextA). A brush may be a
+ * system colour index + 1, as a class background. */
+int WINAPI FillRect(HDC hDC, const RECT *lprc, HBRUSH hbr);
+int WINAPI FrameRect(HDC hDC, const RECT *lprc, HBRUSH hbr);
+#define DT_TOP              0x00000000
+#define DT_LEFT             0x00000000
+#define DT_CENTER           0x00000001
+#define DT_RIGHT            0x00000002
+#define DT_VCENTER          0x00000004
+#define DT_BOTTOM           0x00000008
+#define DT_WORDBREAK        0x00000010
+#define DT_SINGLELINE       0x00000020
+#define DT_EXPANDTABS       0x00000040
+#define DT_NOCLIP           0x00000100
+#define DT_CALCRECT         0x00000400
+#define DT_NOPREFIX         0x00000800
+#define DT_END_ELLIPSIS     0x00008000
+int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT format);
+/* cchText -1: up to the NUL. Lines break at CR/LF (unless DT_SINGLELINE)
+ * and, with DT_WORDBREAK, after a space or between double-byte characters
+ * where the line would pass the right edge. '&' marks a mnemonic (removed;
+ * "&&" is one '&') unless DT_NOPREFIX. DT_VCENTER and DT_BOTTOM apply to a
+ * single line. DT_CALCRECT draws nothing and sets right and bottom to the
+ * text's extent. Returns the text's height (from the top of lprc for
+ * DT_VCENTER/DT_BOTTOM), 0 on error. */
+
+/* Rectangles. */
+BOOL WINAPI SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
+BOOL WINAPI SetRectEmpty(LPRECT lprc);
+BOOL WINAPI OffsetRect(LPRECT lprc, int dx, int dy);
+BOOL WINAPI InflateRect(LPRECT lprc, int dx, int dy);
+BOOL WINAPI IntersectRect(LPRECT lprcDst, const RECT *lprcSrc1, const RECT *lprcSrc2);
+BOOL WINAPI UnionRect(LPRECT lprcDst, const RECT *lprcSrc1, const RECT *lprcSrc2);
+BOOL WINAPI IsRectEmpty(const RECT *lprc);
+BOOL WINAPI PtInRect(const RECT *lprc, POINT pt);
+BOOL WINAPI CopyRect(LPRECT lprcDst, const RECT *lprcSrc);
+BOOL WINAPI EqualRect(const RECT *lprc1, const RECT *lprc2);
+
 /* Messages. */
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 /* Calls the window procedure directly (re-entrant: a handler may send to

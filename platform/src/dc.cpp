@@ -1,113 +1,143 @@
-// Device contexts, their attributes, and text measurement with the
-// deterministic metrics model described in wingdi.h.
+// Device contexts: creation and release, attributes, SaveDC/RestoreDC,
+// coordinates and clipping, and the cairo context each drawing call uses.
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "gdi.h"
 #include "internal.h"
 
 namespace {
 
-GDIOBJ *GetDcObj(HDC hdc)
+bool IsDcType(DWORD dwType)
+{
+    return dwType == OBJ_DC || dwType == OBJ_MEMDC || dwType == OBJ_METADC || dwType == OBJ_ENHMETADC;
+}
+
+RECT Intersect(const RECT &a, const RECT &b)
+{
+    RECT rc{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+    if (rc.right < rc.left)
+        rc.right = rc.left;
+    if (rc.bottom < rc.top)
+        rc.bottom = rc.top;
+    return rc;
+}
+
+void EndDc(HDC hdc, GDIOBJ *pDc)
+{
+    std::vector<HGDIOBJ> selected = {pDc->st.hPen, pDc->st.hBrush, pDc->st.hFont, pDc->hBitmap};
+    GdiRemove(hdc);
+    for (HGDIOBJ h : selected) {
+        GDIOBJ *pObj = GdiGet(h);
+        if (pObj && pObj->dwType == OBJ_BITMAP && pObj->hdcOwner == hdc)
+            pObj->hdcOwner = NULL;
+        GdiDeselect(h);
+    }
+}
+
+POINT Offset(const GDIOBJ *pDc)
+{
+    return POINT{pDc->ptOrg.x + pDc->st.ptViewportOrg.x - pDc->st.ptWindowOrg.x,
+                 pDc->ptOrg.y + pDc->st.ptViewportOrg.y - pDc->st.ptWindowOrg.y};
+}
+
+}  // namespace
+
+GDIOBJ *DcGet(HDC hdc)
 {
     GDIOBJ *pObj = GdiGet(hdc);
-    if (!pObj || (pObj->dwType != OBJ_DC && pObj->dwType != OBJ_MEMDC)) {
+    if (!pObj || !IsDcType(pObj->dwType)) {
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
     return pObj;
 }
 
-HDC NewDc(DWORD dwType, HWND hwnd)
+bool DcIsMeta(const GDIOBJ *pDc)
+{
+    return pDc->dwType == OBJ_METADC || pDc->dwType == OBJ_ENHMETADC;
+}
+
+HDC DcNew(DWORD dwType, HWND hwnd)
 {
     GDIOBJ obj{};
     obj.dwType = dwType;
     obj.hwnd = hwnd;
-    obj.hPen = GetStockObject(BLACK_PEN);
-    obj.hBrush = GetStockObject(WHITE_BRUSH);
-    obj.hFont = GetStockObject(SYSTEM_FONT);
-    obj.crText = RGB(0, 0, 0);
-    obj.crBk = RGB(255, 255, 255);
-    obj.nBkMode = OPAQUE;
-    for (HGDIOBJ h : {obj.hPen, obj.hBrush, obj.hFont})
+    obj.st.hPen = GetStockObject(BLACK_PEN);
+    obj.st.hBrush = GetStockObject(WHITE_BRUSH);
+    obj.st.hFont = GetStockObject(SYSTEM_FONT);
+    obj.st.crText = RGB(0, 0, 0);
+    obj.st.crBk = RGB(255, 255, 255);
+    obj.st.nBkMode = OPAQUE;
+    for (HGDIOBJ h : {obj.st.hPen, obj.st.hBrush, obj.st.hFont})
         GdiGet(h)->cSelected++;
     return (HDC)GdiAdd(obj);
 }
 
-void EndDc(HDC hdc, GDIOBJ *pDc)
+cairo_surface_t *DcSurface(GDIOBJ *pDc)
 {
-    HGDIOBJ selected[] = {pDc->hPen, pDc->hBrush, pDc->hFont};
-    GdiRemove(hdc);
-    for (HGDIOBJ h : selected)
-        GdiDeselect(h);
-}
-
-LONG RoundDiv(LONG lNum, LONG lDen)
-{
-    return (lNum + lDen / 2) / lDen;
-}
-
-void FontMetrics(const LOGFONTA &lf, TEXTMETRICA *ptm)
-{
-    LONG lCell, lChar;
-    if (lf.lfHeight > 0) {
-        lCell = lf.lfHeight;
-        lChar = RoundDiv(lCell * 10, 12);
-    } else if (lf.lfHeight < 0) {
-        lChar = -lf.lfHeight;
-        lCell = RoundDiv(lChar * 12, 10);
-    } else {
-        lCell = 16;
-        lChar = RoundDiv(lCell * 10, 12);
+    if (pDc->dwType == OBJ_MEMDC) {
+        GDIOBJ *pBmp = GdiGet(pDc->hBitmap);
+        if (!pBmp || !pBmp->pBits)
+            return nullptr;
+        pDc->ptOrg = POINT{0, 0};
+        pDc->rcBase = RECT{0, 0, pBmp->bm.bmWidth, pBmp->bm.bmHeight};
+        return pBmp->pBits;
     }
-    *ptm = TEXTMETRICA{};
-    ptm->tmHeight = lCell;
-    ptm->tmAscent = RoundDiv(lCell * 8, 10);
-    ptm->tmDescent = lCell - ptm->tmAscent;
-    ptm->tmInternalLeading = lCell - lChar;
-    ptm->tmExternalLeading = 0;
-    ptm->tmAveCharWidth = lf.lfWidth > 0 ? lf.lfWidth : std::max<LONG>(1, RoundDiv(lCell * 4, 10));
-    ptm->tmMaxCharWidth = 2 * ptm->tmAveCharWidth;
-    ptm->tmWeight = lf.lfWeight ? lf.lfWeight : FW_NORMAL;
-    ptm->tmDigitizedAspectX = 96;
-    ptm->tmDigitizedAspectY = 96;
-    ptm->tmFirstChar = 0x20;
-    ptm->tmLastChar = 0xFF;
-    ptm->tmDefaultChar = 0x1F;
-    ptm->tmBreakChar = 0x20;
-    ptm->tmItalic = lf.lfItalic;
-    ptm->tmUnderlined = lf.lfUnderline;
-    ptm->tmStruckOut = lf.lfStrikeOut;
-    // As on Windows, the bit is set for a variable-pitch font.
-    ptm->tmPitchAndFamily = (BYTE)((lf.lfPitchAndFamily & 0xF0) | TMPF_TRUETYPE
-                                   | ((lf.lfPitchAndFamily & 3) == FIXED_PITCH ? 0 : TMPF_FIXED_PITCH));
-    ptm->tmCharSet = lf.lfCharSet;
+    if (pDc->dwType == OBJ_DC && pDc->hwnd)
+        return WndSurfaceFor(pDc->hwnd, &pDc->ptOrg, &pDc->rcBase);
+    return nullptr;
 }
 
-bool IsLeadByte(BYTE b)
+RECT DcClipRect(const GDIOBJ *pDc)
 {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    RECT rc = pDc->st.fClip ? Intersect(pDc->rcBase, pDc->st.rcClip) : pDc->rcBase;
+    if (pDc->fPaint)
+        rc = Intersect(rc, RECT{pDc->rcPaint.left + pDc->ptOrg.x, pDc->rcPaint.top + pDc->ptOrg.y,
+                                pDc->rcPaint.right + pDc->ptOrg.x, pDc->rcPaint.bottom + pDc->ptOrg.y});
+    return rc;
 }
 
-bool SelectedFontMetrics(HDC hdc, TEXTMETRICA *ptm)
+POINT DcToSurface(const GDIOBJ *pDc, int x, int y)
 {
-    GDIOBJ *pDc = GetDcObj(hdc);
+    POINT ptOff = Offset(pDc);
+    return POINT{x + ptOff.x, y + ptOff.y};
+}
+
+cairo_t *DcBeginDraw(HDC hdc, GDIOBJ **ppDc)
+{
+    GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
-        return false;
-    GDIOBJ *pFont = GdiGet(pDc->hFont);
-    if (!pFont)
-        return false;
-    FontMetrics(pFont->lf, ptm);
-    return true;
+        return nullptr;
+    cairo_surface_t *pSurface = DcSurface(pDc);
+    if (!pSurface)
+        return nullptr;
+    RECT rc = DcClipRect(pDc);
+    if (rc.right <= rc.left || rc.bottom <= rc.top)
+        return nullptr;
+    cairo_t *cr = cairo_create(pSurface);
+    cairo_rectangle(cr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    cairo_clip(cr);
+    POINT ptOff = Offset(pDc);
+    cairo_translate(cr, ptOff.x, ptOff.y);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    if (ppDc)
+        *ppDc = pDc;
+    return cr;
 }
 
-}  // namespace
+void DcEndDraw(cairo_t *cr)
+{
+    cairo_surface_t *pSurface = cairo_get_target(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(pSurface);
+}
 
 HDC DcCreateForWindow(HWND hwnd)
 {
-    return NewDc(OBJ_DC, hwnd);
+    return DcNew(OBJ_DC, hwnd);
 }
 
 BOOL DcRelease(HDC hdc)
@@ -117,6 +147,16 @@ BOOL DcRelease(HDC hdc)
         return FALSE;
     EndDc(hdc, pDc);
     return TRUE;
+}
+
+// Clips a window context to the paint rectangle (client coordinates).
+void DcClipToPaint(HDC hdc, const RECT &rcPaint)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc)
+        return;
+    pDc->fPaint = TRUE;
+    pDc->rcPaint = rcPaint;
 }
 
 extern "C" HDC WINAPI GetDC(HWND hWnd)
@@ -138,15 +178,21 @@ extern "C" int WINAPI ReleaseDC(HWND, HDC hDC)
 
 extern "C" HDC WINAPI CreateCompatibleDC(HDC hdc)
 {
-    if (hdc && !GetDcObj(hdc))
+    if (hdc && !DcGet(hdc))
         return NULL;
-    return NewDc(OBJ_MEMDC, NULL);
+    HDC hdcNew = DcNew(OBJ_MEMDC, NULL);
+    GDIOBJ *pDc = GdiGet(hdcNew);
+    if (pDc) {
+        pDc->hBitmap = (HBITMAP)BitmapDefault();
+        GdiGet(pDc->hBitmap)->cSelected++;
+    }
+    return hdcNew;
 }
 
 extern "C" BOOL WINAPI DeleteDC(HDC hdc)
 {
     GDIOBJ *pDc = GdiGet(hdc);
-    if (!pDc || pDc->dwType != OBJ_MEMDC)
+    if (!pDc || (pDc->dwType != OBJ_MEMDC && !DcIsMeta(pDc)))
         return FALSE;
     EndDc(hdc, pDc);
     return TRUE;
@@ -154,89 +200,210 @@ extern "C" BOOL WINAPI DeleteDC(HDC hdc)
 
 extern "C" HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type)
 {
-    GDIOBJ *pDc = GetDcObj(hdc);
+    GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return NULL;
     switch (type) {
-    case OBJ_PEN: return pDc->hPen;
-    case OBJ_BRUSH: return pDc->hBrush;
-    case OBJ_FONT: return pDc->hFont;
+    case OBJ_PEN: return pDc->st.hPen;
+    case OBJ_BRUSH: return pDc->st.hBrush;
+    case OBJ_FONT: return pDc->st.hFont;
+    case OBJ_BITMAP: return pDc->hBitmap;
     }
     return NULL;
 }
 
-extern "C" BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm)
-{
-    if (!lptm)
-        return FALSE;
-    return SelectedFontMetrics(hdc, lptm);
-}
-
-extern "C" BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR lpString, int c, LPSIZE psizl)
-{
-    TEXTMETRICA tm;
-    if (!psizl || c < 0 || (c > 0 && !lpString) || !SelectedFontMetrics(hdc, &tm))
-        return FALSE;
-    LONG cx = 0;
-    for (int i = 0; i < c; i++) {
-        if (IsLeadByte((BYTE)lpString[i]) && i + 1 < c) {
-            cx += 2 * tm.tmAveCharWidth;
-            i++;
-        } else {
-            cx += tm.tmAveCharWidth;
-        }
-    }
-    psizl->cx = cx;
-    psizl->cy = tm.tmHeight;
-    return TRUE;
-}
-
 extern "C" COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color)
 {
-    GDIOBJ *pDc = GetDcObj(hdc);
+    GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return CLR_INVALID;
-    COLORREF crOld = pDc->crText;
-    pDc->crText = color;
+    MetaRecord(pDc, [=](HDC h) { SetTextColor(h, color); });
+    COLORREF crOld = pDc->st.crText;
+    pDc->st.crText = color;
     return crOld;
 }
 
 extern "C" COLORREF WINAPI GetTextColor(HDC hdc)
 {
-    GDIOBJ *pDc = GetDcObj(hdc);
-    return pDc ? pDc->crText : CLR_INVALID;
+    GDIOBJ *pDc = DcGet(hdc);
+    return pDc ? pDc->st.crText : CLR_INVALID;
 }
 
 extern "C" COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color)
 {
-    GDIOBJ *pDc = GetDcObj(hdc);
+    GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return CLR_INVALID;
-    COLORREF crOld = pDc->crBk;
-    pDc->crBk = color;
+    MetaRecord(pDc, [=](HDC h) { SetBkColor(h, color); });
+    COLORREF crOld = pDc->st.crBk;
+    pDc->st.crBk = color;
     return crOld;
 }
 
 extern "C" COLORREF WINAPI GetBkColor(HDC hdc)
 {
-    GDIOBJ *pDc = GetDcObj(hdc);
-    return pDc ? pDc->crBk : CLR_INVALID;
+    GDIOBJ *pDc = DcGet(hdc);
+    return pDc ? pDc->st.crBk : CLR_INVALID;
 }
 
 extern "C" int WINAPI SetBkMode(HDC hdc, int mode)
 {
-    GDIOBJ *pDc = GetDcObj(hdc);
+    GDIOBJ *pDc = DcGet(hdc);
     if (!pDc || (mode != TRANSPARENT && mode != OPAQUE)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    int nOld = pDc->nBkMode;
-    pDc->nBkMode = mode;
+    MetaRecord(pDc, [=](HDC h) { SetBkMode(h, mode); });
+    int nOld = pDc->st.nBkMode;
+    pDc->st.nBkMode = mode;
     return nOld;
 }
 
 extern "C" int WINAPI GetBkMode(HDC hdc)
 {
-    GDIOBJ *pDc = GetDcObj(hdc);
-    return pDc ? pDc->nBkMode : 0;
+    GDIOBJ *pDc = DcGet(hdc);
+    return pDc ? pDc->st.nBkMode : 0;
+}
+
+extern "C" UINT WINAPI SetTextAlign(HDC hdc, UINT align)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc)
+        return GDI_ERROR;
+    MetaRecord(pDc, [=](HDC h) { SetTextAlign(h, align); });
+    UINT uOld = pDc->st.uTextAlign;
+    pDc->st.uTextAlign = align;
+    return uOld;
+}
+
+extern "C" UINT WINAPI GetTextAlign(HDC hdc)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    return pDc ? pDc->st.uTextAlign : GDI_ERROR;
+}
+
+extern "C" COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color)
+{
+    return DcGet(hdc) ? (color & 0x00FFFFFF) : CLR_INVALID;
+}
+
+// The saved states hold their own references to the selected objects, so
+// an object deleted meanwhile lives until the state is dropped.
+extern "C" int WINAPI SaveDC(HDC hdc)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc)
+        return 0;
+    MetaRecord(pDc, [](HDC h) { SaveDC(h); });
+    for (HGDIOBJ h : {pDc->st.hPen, pDc->st.hBrush, pDc->st.hFont})
+        GdiGet(h)->cSelected++;
+    pDc->saved.push_back(pDc->st);
+    return (int)pDc->saved.size();
+}
+
+extern "C" BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc)
+        return FALSE;
+    int nLevel = nSavedDC < 0 ? (int)pDc->saved.size() + 1 + nSavedDC : nSavedDC;
+    if (nLevel < 1 || nLevel > (int)pDc->saved.size())
+        return FALSE;
+    MetaRecord(pDc, [=](HDC h) { RestoreDC(h, nSavedDC); });
+    DCSTATE st = pDc->saved[nLevel - 1];
+    std::vector<HGDIOBJ> released;
+    for (size_t i = (size_t)nLevel - 1; i < pDc->saved.size(); i++)
+        for (HGDIOBJ h : {pDc->saved[i].hPen, pDc->saved[i].hBrush, pDc->saved[i].hFont})
+            released.push_back(h);
+    pDc->saved.resize((size_t)nLevel - 1);
+    for (HGDIOBJ h : {st.hPen, st.hBrush, st.hFont})
+        GdiGet(h)->cSelected++;
+    for (HGDIOBJ h : {pDc->st.hPen, pDc->st.hBrush, pDc->st.hFont})
+        released.push_back(h);
+    pDc->st = st;
+    for (HGDIOBJ h : released)
+        GdiDeselect(h);
+    return TRUE;
+}
+
+extern "C" BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc)
+        return FALSE;
+    MetaRecord(pDc, [=](HDC h) { SetViewportOrgEx(h, x, y, NULL); });
+    if (lppt)
+        *lppt = pDc->st.ptViewportOrg;
+    pDc->st.ptViewportOrg = POINT{x, y};
+    return TRUE;
+}
+
+extern "C" BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lppt)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc || !lppt)
+        return FALSE;
+    *lppt = pDc->st.ptViewportOrg;
+    return TRUE;
+}
+
+extern "C" BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
+{
+    POINT pt;
+    if (!GetViewportOrgEx(hdc, &pt))
+        return FALSE;
+    if (lppt)
+        *lppt = pt;
+    return SetViewportOrgEx(hdc, pt.x + x, pt.y + y, NULL);
+}
+
+extern "C" BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc)
+        return FALSE;
+    MetaRecord(pDc, [=](HDC h) { SetWindowOrgEx(h, x, y, NULL); });
+    if (lppt)
+        *lppt = pDc->st.ptWindowOrg;
+    pDc->st.ptWindowOrg = POINT{x, y};
+    return TRUE;
+}
+
+extern "C" BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT lppt)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc || !lppt)
+        return FALSE;
+    *lppt = pDc->st.ptWindowOrg;
+    return TRUE;
+}
+
+extern "C" int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc)
+        return ERROR;
+    MetaRecord(pDc, [=](HDC h) { IntersectClipRect(h, left, top, right, bottom); });
+    POINT pt0 = DcToSurface(pDc, std::min(left, right), std::min(top, bottom));
+    POINT pt1 = DcToSurface(pDc, std::max(left, right), std::max(top, bottom));
+    RECT rc{pt0.x, pt0.y, pt1.x, pt1.y};
+    pDc->st.rcClip = pDc->st.fClip ? Intersect(pDc->st.rcClip, rc) : rc;
+    pDc->st.fClip = TRUE;
+    if (DcIsMeta(pDc))
+        return SIMPLEREGION;
+    DcSurface(pDc);
+    RECT rcVis = DcClipRect(pDc);
+    return (rcVis.right > rcVis.left && rcVis.bottom > rcVis.top) ? SIMPLEREGION : NULLREGION;
+}
+
+extern "C" int WINAPI GetClipBox(HDC hdc, LPRECT lprect)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    if (!pDc || !lprect)
+        return ERROR;
+    DcSurface(pDc);
+    RECT rc = DcClipRect(pDc);
+    POINT ptOff = DcToSurface(pDc, 0, 0);
+    *lprect = RECT{rc.left - ptOff.x, rc.top - ptOff.y, rc.right - ptOff.x, rc.bottom - ptOff.y};
+    return (rc.right > rc.left && rc.bottom > rc.top) ? SIMPLEREGION : NULLREGION;
 }

@@ -40,14 +40,20 @@ LRESULT DefPaint(HWND hwnd)
     return 0;
 }
 
-// The drawing of the background comes with the cairo surfaces; the answer
-// already tells BeginPaint whether the class has a background.
-LRESULT DefEraseBackground(HWND hwnd)
+// Fills the client area with the class background; the answer tells
+// BeginPaint whether the class has one.
+LRESULT DefEraseBackground(HWND hwnd, HDC hdc)
 {
     WND *pWnd = WndGet(hwnd);
     if (!pWnd)
         return 0;
-    return BrushFromClassBackground(pWnd->pClass->hbrBackground) ? 1 : 0;
+    HBRUSH hbr = BrushFromClassBackground(pWnd->pClass->hbrBackground);
+    if (!hbr)
+        return 0;
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    FillRect(hdc, &rc, hbr);
+    return 1;
 }
 
 LRESULT DefWindowPosChanged(HWND hwnd, const WINDOWPOS *pwp)
@@ -106,7 +112,7 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPA
     case WM_PAINT:
         return DefPaint(hWnd);
     case WM_ERASEBKGND:
-        return DefEraseBackground(hWnd);
+        return DefEraseBackground(hWnd, (HDC)wParam);
     case WM_WINDOWPOSCHANGED:
         return DefWindowPosChanged(hWnd, (const WINDOWPOS *)lParam);
     case WM_CANCELMODE:

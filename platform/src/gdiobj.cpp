@@ -91,7 +91,31 @@ void EnsureStock(void)
 
 bool IsSelectable(DWORD dwType)
 {
-    return dwType == OBJ_PEN || dwType == OBJ_BRUSH || dwType == OBJ_FONT;
+    return dwType == OBJ_PEN || dwType == OBJ_BRUSH || dwType == OBJ_FONT || dwType == OBJ_BITMAP;
+}
+
+// A metafile keeps the selection as the object's description, so the
+// recording outlives the caller's handle.
+void RecordSelect(GDIOBJ *pDc, HGDIOBJ h, const GDIOBJ *pObj)
+{
+    if (pObj->fStock) {
+        MetaRecord(pDc, [=](HDC hdc) { SelectObject(hdc, h); });
+        return;
+    }
+    GDIOBJ desc = *pObj;
+    desc.cSelected = 0;
+    desc.pFont = nullptr;
+    MetaRecord(pDc, [=](HDC hdc) {
+        HGDIOBJ hNew = desc.dwType == OBJ_PEN ? (HGDIOBJ)CreatePen((int)desc.lp.lopnStyle, desc.lp.lopnWidth.x,
+                                                                   desc.lp.lopnColor)
+                       : desc.dwType == OBJ_BRUSH ? (HGDIOBJ)CreateSolidBrush(desc.lb.lbColor)
+                                                  : (HGDIOBJ)CreateFontIndirectA(&desc.lf);
+        GDIOBJ *pNew = GdiGet(hNew);
+        if (pNew && desc.dwType == OBJ_BRUSH)
+            pNew->lb = desc.lb;
+        SelectObject(hdc, hNew);
+        DeleteObject(hNew);   // freed when deselected
+    });
 }
 
 }  // namespace
@@ -107,8 +131,21 @@ HGDIOBJ GdiAdd(const GDIOBJ &obj)
     return (HGDIOBJ)g_objects.Add(std::make_unique<GDIOBJ>(obj));
 }
 
+void GdiFreeResources(GDIOBJ *pObj)
+{
+    if (pObj->pFont)
+        cairo_scaled_font_destroy(pObj->pFont);
+    if (pObj->pBits)
+        cairo_surface_destroy(pObj->pBits);
+    pObj->pFont = nullptr;
+    pObj->pBits = nullptr;
+}
+
 void GdiRemove(HGDIOBJ h)
 {
+    GDIOBJ *pObj = g_objects.Get((uintptr_t)h);
+    if (pObj)
+        GdiFreeResources(pObj);
     g_objects.Remove((uintptr_t)h);
 }
 
@@ -205,21 +242,40 @@ extern "C" BOOL WINAPI DeleteObject(HGDIOBJ ho)
     return TRUE;
 }
 
+// A bitmap goes only into a memory context, and into one at a time.
+static bool CanSelectBitmap(HDC hdc, const GDIOBJ *pDc, const GDIOBJ *pBmp)
+{
+    if (pDc->dwType != OBJ_MEMDC)
+        return false;
+    return pBmp->fStock || !pBmp->hdcOwner || pBmp->hdcOwner == hdc;
+}
+
 extern "C" HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h)
 {
-    GDIOBJ *pDc = GdiGet(hdc);
+    GDIOBJ *pDc = DcGet(hdc);
     GDIOBJ *pObj = GdiGet(h);
-    if (!pDc || (pDc->dwType != OBJ_DC && pDc->dwType != OBJ_MEMDC) || !pObj || !IsSelectable(pObj->dwType)
-        || pObj->fDeletePending) {
+    if (!pDc || !pObj || !IsSelectable(pObj->dwType) || pObj->fDeletePending
+        || (pObj->dwType == OBJ_BITMAP && !CanSelectBitmap(hdc, pDc, pObj))) {
         SetLastError(ERROR_INVALID_HANDLE);
         return NULL;
     }
-    HGDIOBJ *phSlot = pObj->dwType == OBJ_PEN ? &pDc->hPen : pObj->dwType == OBJ_BRUSH ? &pDc->hBrush : &pDc->hFont;
+    HGDIOBJ *phSlot = pObj->dwType == OBJ_PEN     ? &pDc->st.hPen
+                      : pObj->dwType == OBJ_BRUSH ? &pDc->st.hBrush
+                      : pObj->dwType == OBJ_FONT  ? &pDc->st.hFont
+                                                  : (HGDIOBJ *)&pDc->hBitmap;
     HGDIOBJ hOld = *phSlot;
     if (hOld == h)
         return hOld;
+    if (DcIsMeta(pDc))
+        RecordSelect(pDc, h, pObj);
     pObj->cSelected++;
     *phSlot = h;
+    if (pObj->dwType == OBJ_BITMAP) {
+        pObj->hdcOwner = hdc;
+        GDIOBJ *pOld = GdiGet(hOld);
+        if (pOld)
+            pOld->hdcOwner = NULL;
+    }
     GdiDeselect(hOld);
     return hOld;
 }
@@ -229,10 +285,14 @@ extern "C" int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv)
     GDIOBJ *pObj = GdiGet(h);
     if (!pObj || !IsSelectable(pObj->dwType))
         return 0;
-    const void *pSrc = pObj->dwType == OBJ_PEN ? (const void *)&pObj->lp
-                       : pObj->dwType == OBJ_BRUSH ? (const void *)&pObj->lb : (const void *)&pObj->lf;
-    int cb = pObj->dwType == OBJ_PEN ? (int)sizeof(LOGPEN)
-             : pObj->dwType == OBJ_BRUSH ? (int)sizeof(LOGBRUSH) : (int)sizeof(LOGFONTA);
+    const void *pSrc = pObj->dwType == OBJ_PEN     ? (const void *)&pObj->lp
+                       : pObj->dwType == OBJ_BRUSH ? (const void *)&pObj->lb
+                       : pObj->dwType == OBJ_FONT  ? (const void *)&pObj->lf
+                                                   : (const void *)&pObj->bm;
+    int cb = pObj->dwType == OBJ_PEN     ? (int)sizeof(LOGPEN)
+             : pObj->dwType == OBJ_BRUSH ? (int)sizeof(LOGBRUSH)
+             : pObj->dwType == OBJ_FONT  ? (int)sizeof(LOGFONTA)
+                                         : (int)sizeof(BITMAP);
     if (!pv)
         return cb;
     if (c <= 0)

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "gdi.h"
 #include "internal.h"
 
 namespace {
@@ -244,6 +245,7 @@ extern "C" HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint)
     }
     lpPaint->rcPaint = IsEmpty(pWnd->rcUpdate) ? RECT{0, 0, 0, 0} : pWnd->rcUpdate;
     ValidateAll(pWnd);
+    DcClipToPaint(hdc, lpPaint->rcPaint);
     return hdc;
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "handletable.h"
+#include "gdi.h"
 #include "internal.h"
 
 namespace {
@@ -90,6 +91,7 @@ void FreeWindow(HWND hwnd)
     if (!pWnd)
         return;
     Unlink(pWnd);
+    WndSurfaceDrop(hwnd);
     pWnd->pClass->cWindows--;
     g_windows.Remove((uintptr_t)hwnd);
 }

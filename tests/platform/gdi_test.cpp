@@ -1,5 +1,4 @@
-// GDI: stock objects, fonts and the text metrics model, selection and
-// deletion, device context attributes.
+// GDI: stock objects, selection and deletion, device context attributes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,46 +6,6 @@
 #include <cstring>
 
 namespace {
-
-struct FONTCASE {
-    LONG lfHeight;
-    LONG tmHeight;
-};
-
-TEST(Gdi, TextMetricsFollowTheFontHeight)
-{
-    // Positive heights are cell heights, negative ones character heights.
-    const FONTCASE aCases[] = {{-11, 13}, {-12, 14}, {-16, 19}, {12, 12}, {20, 20}, {0, 16}};
-    HDC hdc = GetDC(NULL);
-    ASSERT_NE(hdc, nullptr);
-    for (const FONTCASE &fc : aCases) {
-        HFONT hFont = CreateFontA(fc.lfHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
-                                  "MS Gothic");
-        HGDIOBJ hOld = SelectObject(hdc, hFont);
-        TEXTMETRICA tm;
-        ASSERT_TRUE(GetTextMetricsA(hdc, &tm));
-        EXPECT_EQ(tm.tmHeight, fc.tmHeight) << "lfHeight " << fc.lfHeight;
-        EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
-        if (fc.lfHeight < 0) {
-            EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, -fc.lfHeight);
-        }
-        EXPECT_GT(tm.tmAveCharWidth, 0);
-        EXPECT_EQ(tm.tmCharSet, SHIFTJIS_CHARSET);
-
-        SIZE size;
-        ASSERT_TRUE(GetTextExtentPoint32A(hdc, "ABCDEFGHIJ", 10, &size));
-        EXPECT_EQ(size.cx, 10 * tm.tmAveCharWidth);
-        EXPECT_EQ(size.cy, tm.tmHeight);
-        // Two CP932 characters (lead and trail bytes) are twice as wide.
-        ASSERT_TRUE(GetTextExtentPoint32A(hdc, "\x83\x65\x83\x58", 4, &size));
-        EXPECT_EQ(size.cx, 4 * tm.tmAveCharWidth);
-        EXPECT_TRUE(GetTextExtentPoint32A(hdc, "", 0, &size));
-        EXPECT_EQ(size.cx, 0);
-        SelectObject(hdc, hOld);
-        DeleteObject(hFont);
-    }
-    ReleaseDC(NULL, hdc);
-}
 
 TEST(Gdi, StockObjectsAndGetObject)
 {

@@ -1,0 +1,220 @@
+// Drawing into a memory context on a DIB section: line end pixels, shape
+// edges, pens, clipping, origins, blits and the DIB's own memory.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "dibcanvas.h"
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+TEST(Drawing, LineLeavesOutItsLastPixel)
+{
+    struct LINECASE {
+        POINT ptFrom, ptTo, ptBeforeEnd;
+    };
+    const LINECASE aCases[] = {
+        {{2, 5}, {20, 5}, {19, 5}},
+        {{20, 6}, {2, 6}, {3, 6}},
+        {{4, 2}, {4, 30}, {4, 29}},
+        {{5, 5}, {25, 25}, {24, 24}},
+    };
+    for (const LINECASE &lc : aCases) {
+        DibCanvas canvas(40, 40);
+        HPEN hPen = CreatePen(PS_SOLID, 1, kRed);
+        HGDIOBJ hOld = SelectObject(canvas.hdc, hPen);
+        MoveToEx(canvas.hdc, lc.ptFrom.x, lc.ptFrom.y, NULL);
+        EXPECT_TRUE(LineTo(canvas.hdc, lc.ptTo.x, lc.ptTo.y));
+        EXPECT_EQ(canvas.Pixel(lc.ptFrom.x, lc.ptFrom.y), kRed) << "first pixel " << lc.ptFrom.x;
+        EXPECT_EQ(canvas.Pixel(lc.ptBeforeEnd.x, lc.ptBeforeEnd.y), kRed) << "pixel before the end";
+        EXPECT_EQ(canvas.Pixel(lc.ptTo.x, lc.ptTo.y), kWhite) << "the end pixel is left out";
+        POINT pt;
+        GetCurrentPositionEx(canvas.hdc, &pt);
+        EXPECT_EQ(pt.x, lc.ptTo.x);
+        SelectObject(canvas.hdc, hOld);
+        DeleteObject(hPen);
+    }
+}
+
+TEST(Drawing, PenStylesAndWidths)
+{
+    DibCanvas canvas(100, 30);
+    HPEN hDot = CreatePen(PS_DOT, 1, kRed);
+    HGDIOBJ hOld = SelectObject(canvas.hdc, hDot);
+    SetBkMode(canvas.hdc, TRANSPARENT);
+    MoveToEx(canvas.hdc, 0, 2, NULL);
+    LineTo(canvas.hdc, 90, 2);
+    EXPECT_GT(canvas.Count(RECT{0, 2, 90, 3}, kRed), 20);
+    EXPECT_GT(canvas.Count(RECT{0, 2, 90, 3}, kWhite), 20) << "gaps keep the background";
+    // OPAQUE fills the gaps with the background colour.
+    SetBkMode(canvas.hdc, OPAQUE);
+    SetBkColor(canvas.hdc, kBlue);
+    MoveToEx(canvas.hdc, 0, 4, NULL);
+    LineTo(canvas.hdc, 90, 4);
+    EXPECT_EQ(canvas.Count(RECT{0, 4, 90, 5}, kRed) + canvas.Count(RECT{0, 4, 90, 5}, kBlue), 90);
+
+    HPEN hWide = CreatePen(PS_SOLID, 3, kRed);
+    SelectObject(canvas.hdc, hWide);
+    DeleteObject(hDot);
+    MoveToEx(canvas.hdc, 10, 15, NULL);
+    LineTo(canvas.hdc, 60, 15);
+    for (int y : {14, 15, 16})
+        EXPECT_EQ(canvas.Pixel(30, y), kRed) << "row " << y;
+    EXPECT_EQ(canvas.Pixel(30, 12), kWhite);
+    EXPECT_EQ(canvas.Pixel(30, 18), kWhite);
+
+    SelectObject(canvas.hdc, GetStockObject(NULL_PEN));
+    DeleteObject(hWide);
+    MoveToEx(canvas.hdc, 0, 25, NULL);
+    LineTo(canvas.hdc, 90, 25);
+    EXPECT_EQ(canvas.Count(RECT{0, 25, 90, 26}, kWhite), 90) << "a null pen draws nothing";
+    SelectObject(canvas.hdc, hOld);
+}
+
+TEST(Drawing, ShapesCoverLeftToRightMinusOne)
+{
+    DibCanvas canvas(60, 60);
+    HPEN hPen = CreatePen(PS_SOLID, 1, kRed);
+    HBRUSH hbr = CreateSolidBrush(kBlue);
+    HGDIOBJ hOldPen = SelectObject(canvas.hdc, hPen);
+    HGDIOBJ hOldBrush = SelectObject(canvas.hdc, hbr);
+    ASSERT_TRUE(Rectangle(canvas.hdc, 10, 10, 20, 30));
+    EXPECT_EQ(canvas.Pixel(10, 10), kRed);
+    EXPECT_EQ(canvas.Pixel(19, 29), kRed);
+    EXPECT_EQ(canvas.Pixel(15, 20), kBlue);
+    EXPECT_EQ(canvas.Pixel(20, 20), kWhite);
+    EXPECT_EQ(canvas.Pixel(15, 30), kWhite);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 60, 60}, kRed) + canvas.Count(RECT{0, 0, 60, 60}, kBlue), 10 * 20);
+
+    // Without a pen the filled area is one pixel smaller to the right and below.
+    SelectObject(canvas.hdc, GetStockObject(NULL_PEN));
+    Rectangle(canvas.hdc, 30, 10, 40, 20);
+    EXPECT_EQ(canvas.Count(RECT{30, 10, 40, 20}, kBlue), 9 * 9);
+
+    // Ellipse stays inside its box and fills its centre.
+    SelectObject(canvas.hdc, hPen);
+    Ellipse(canvas.hdc, 30, 30, 50, 50);
+    EXPECT_EQ(canvas.Pixel(40, 40), kBlue);
+    EXPECT_EQ(canvas.Pixel(30, 30), kWhite);
+    EXPECT_EQ(canvas.Count(RECT{25, 25, 55, 55}, kRed, RECT{30, 30, 50, 50}), 0) << "pen pixels outside the box";
+    EXPECT_GT(canvas.Count(RECT{30, 30, 50, 50}, kRed), 40);
+
+    // A null brush leaves the inside alone.
+    SelectObject(canvas.hdc, GetStockObject(NULL_BRUSH));
+    Rectangle(canvas.hdc, 2, 40, 12, 50);
+    EXPECT_EQ(canvas.Pixel(6, 45), kWhite);
+    EXPECT_EQ(canvas.Pixel(2, 45), kRed);
+
+    SelectObject(canvas.hdc, hOldPen);
+    SelectObject(canvas.hdc, hOldBrush);
+    DeleteObject(hPen);
+    DeleteObject(hbr);
+}
+
+TEST(Drawing, FillFrameAndPolygonAreas)
+{
+    DibCanvas canvas(50, 50);
+    HBRUSH hbr = CreateSolidBrush(kRed);
+    RECT rc = {5, 5, 15, 10};
+    EXPECT_TRUE(FillRect(canvas.hdc, &rc, hbr));
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 50, 50}, kRed), 10 * 5);
+    // Empty rectangles fill nothing; a frame is one pixel inside the edge.
+    RECT aEmpty[] = {{20, 20, 20, 30}, {20, 20, 30, 20}};
+    for (const RECT &rcEmpty : aEmpty)
+        FillRect(canvas.hdc, &rcEmpty, hbr);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 50, 50}, kRed), 10 * 5);
+    RECT rcFrame = {20, 20, 30, 26};
+    FrameRect(canvas.hdc, &rcFrame, hbr);
+    EXPECT_EQ(canvas.Count(RECT{20, 20, 30, 26}, kRed), 2 * 10 + 2 * 4);
+    // A system colour index + 1 stands for its brush.
+    RECT rcSys = {40, 40, 42, 42};
+    FillRect(canvas.hdc, &rcSys, (HBRUSH)(COLOR_WINDOWTEXT + 1));
+    EXPECT_EQ(canvas.Pixel(41, 41), (COLORREF)GetSysColor(COLOR_WINDOWTEXT));
+
+    HGDIOBJ hOld = SelectObject(canvas.hdc, hbr);
+    POINT aPts[] = {{5, 30}, {25, 30}, {15, 45}};
+    EXPECT_TRUE(Polygon(canvas.hdc, aPts, 3));
+    EXPECT_EQ(canvas.Pixel(15, 35), kRed);
+    EXPECT_EQ(canvas.Pixel(5, 44), kWhite);
+    SelectObject(canvas.hdc, hOld);
+    DeleteObject(hbr);
+}
+
+TEST(Drawing, ClipOriginAndSavedStates)
+{
+    DibCanvas canvas(40, 40);
+    HBRUSH hbr = CreateSolidBrush(kRed);
+    int nLevel = SaveDC(canvas.hdc);
+    EXPECT_EQ(nLevel, 1);
+    EXPECT_EQ(IntersectClipRect(canvas.hdc, 10, 10, 20, 20), SIMPLEREGION);
+    SetViewportOrgEx(canvas.hdc, 5, 5, NULL);
+    RECT rcAll = {-100, -100, 100, 100};
+    FillRect(canvas.hdc, &rcAll, hbr);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 40, 40}, kRed), 100) << "only the clip rectangle";
+    EXPECT_EQ(canvas.Pixel(10, 10), kRed);
+    EXPECT_EQ(canvas.Pixel(20, 20), kWhite);
+    RECT rcBox;
+    EXPECT_EQ(GetClipBox(canvas.hdc, &rcBox), SIMPLEREGION);
+    EXPECT_EQ(rcBox.left, 5) << "logical coordinates";
+    EXPECT_EQ(IntersectClipRect(canvas.hdc, 100, 100, 110, 110), NULLREGION);
+    EXPECT_EQ(GetPixel(canvas.hdc, 0, 0), (COLORREF)CLR_INVALID) << "clipped pixels read as invalid";
+
+    EXPECT_TRUE(RestoreDC(canvas.hdc, -1));
+    EXPECT_FALSE(RestoreDC(canvas.hdc, 1)) << "nothing left to restore";
+    POINT pt;
+    GetViewportOrgEx(canvas.hdc, &pt);
+    EXPECT_EQ(pt.x, 0);
+    FillRect(canvas.hdc, &rcAll, hbr);
+    EXPECT_EQ(canvas.Count(RECT{0, 0, 40, 40}, kRed), 40 * 40);
+    DeleteObject(hbr);
+}
+
+TEST(Drawing, DibSectionMemoryIsWhatIsDrawn)
+{
+    for (int nSign : {-1, 1}) {
+        DibCanvas canvas(8, 4, nSign);
+        EXPECT_EQ(SetPixel(canvas.hdc, 1, 0, RGB(10, 20, 30)), RGB(10, 20, 30));
+        // Row 0 is the first row in memory top-down, the last bottom-up.
+        int iRow = nSign < 0 ? 0 : 3;
+        EXPECT_EQ(canvas.pBits[iRow * 8 + 1] & 0x00FFFFFF, 0x000A141Eu) << "sign " << nSign;
+        canvas.pBits[(nSign < 0 ? 3 : 0) * 8 + 2] = 0x00112233;
+        EXPECT_EQ(GetPixel(canvas.hdc, 2, 3), RGB(0x11, 0x22, 0x33));
+        EXPECT_EQ(GetPixel(canvas.hdc, 8, 0), (COLORREF)CLR_INVALID);
+        EXPECT_EQ(GetPixel(canvas.hdc, -1, 0), (COLORREF)CLR_INVALID);
+        BITMAP bm;
+        ASSERT_EQ(GetObjectA(canvas.hbm, sizeof(bm), &bm), (int)sizeof(bm));
+        EXPECT_EQ(bm.bmWidth, 8);
+        EXPECT_EQ(bm.bmBitsPixel, 32);
+    }
+}
+
+TEST(Drawing, BlitsCopyAndBitmapsSelectOnce)
+{
+    DibCanvas canvas(20, 20);
+    HDC hdcSrc = CreateCompatibleDC(canvas.hdc);
+    HBITMAP hbm = CreateCompatibleBitmap(canvas.hdc, 4, 4);
+    EXPECT_EQ(CreateCompatibleBitmap(canvas.hdc, 0, 4), nullptr);
+    HGDIOBJ hOld = SelectObject(hdcSrc, hbm);
+    EXPECT_EQ(GetPixel(hdcSrc, 0, 0), RGB(0, 0, 0)) << "a new compatible bitmap is black";
+    SetPixel(hdcSrc, 1, 1, kRed);
+    EXPECT_TRUE(BitBlt(canvas.hdc, 10, 10, 4, 4, hdcSrc, 0, 0, SRCCOPY));
+    EXPECT_EQ(canvas.Pixel(11, 11), kRed);
+    EXPECT_EQ(canvas.Pixel(10, 10), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Pixel(14, 14), kWhite);
+    // Overlapping copy within one bitmap.
+    EXPECT_TRUE(BitBlt(canvas.hdc, 11, 10, 4, 4, canvas.hdc, 10, 10, SRCCOPY));
+    EXPECT_EQ(canvas.Pixel(12, 11), kRed);
+
+    HDC hdcOther = CreateCompatibleDC(NULL);
+    EXPECT_EQ(SelectObject(hdcOther, hbm), nullptr) << "already selected elsewhere";
+    DeleteDC(hdcOther);
+    SelectObject(hdcSrc, hOld);
+    DeleteDC(hdcSrc);
+    EXPECT_TRUE(DeleteObject(hbm));
+}
+
+}  // namespace
