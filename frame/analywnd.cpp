@@ -9,6 +9,7 @@
 #include "frame/module.h"
 #include "frame/notify.h"
 #include "frame/protocol.h"
+#include "views/views.h"
 
 static LRESULT AnalyWnd_Create(HWND hWnd, WPARAM wParam, LPARAM lParam)
 {
@@ -22,6 +23,8 @@ static LRESULT AnalyWnd_Create(HWND hWnd, WPARAM wParam, LPARAM lParam)
 
 static LRESULT AnalyWnd_Destroy(HWND hWnd, WPARAM wParam, LPARAM lParam)
 {
+    // The coherence window reads this record: it goes first.
+    CoherenceDlgOwnerDestroyed(hWnd);
     HGLOBAL hData = (HGLOBAL)GetWindowLongPtrA(hWnd, FVW_DATA);
     // Cleared before the block goes: a message that reaches the window
     // during or after its destruction must find no record rather than lock

@@ -9,6 +9,7 @@
 #include "frame/protocol.h"
 #include "resource.h"
 #include "settings/setupdlg.h"
+#include "views/views.h"
 #include "wintool/wintool.h"
 
 void StartUpdateTimer(HWND hWnd, FFTVIEWDATA *pData)
@@ -88,6 +89,12 @@ static void RunBandSetup(HWND hWnd, FFTVIEWDATA *pData)
     RefreshGraphs(hWnd, pData, TRUE);
 }
 
+static void ToggleCoherence(HWND hWnd, FFTVIEWDATA *pData)
+{
+    pData->hCohWnd = CoherenceDlgToggle(hWnd, pData->hSelf, pData);
+    UpdateButtons(hWnd, pData);
+}
+
 static void SaveReport(HWND hWnd, FFTVIEWDATA *pData)
 {
     int nResult = CsvSaveReport(hWnd, pData);
@@ -122,6 +129,9 @@ void AnalyCommand(HWND hWnd, FFTVIEWDATA *pData, int nId, int nCode, HWND hCtl)
         break;
     case IDC_CLEAR:
         ConfirmClear(hWnd, pData);
+        break;
+    case IDC_COHERENCE:
+        ToggleCoherence(hWnd, pData);
         break;
     case IDC_SAVE:
         SaveReport(hWnd, pData);

@@ -1,8 +1,8 @@
-// Window classes of the result views and of the spectrum graph. The classes
-// are registered at load with their final styles; the views' window
-// procedures are completed with the views themselves.
+// Window classes of the result views and of the spectrum graph, registered
+// at load; the views' window procedures live in views/.
 #include "fftgrph/fftgraph.h"
 #include "frame/module.h"
+#include "views/views.h"
 
 // Style of every view class: redrawn on resize, double clicks, own DC.
 #define VIEW_CLASS_STYLE (CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC | CS_PARENTDC)
@@ -10,18 +10,6 @@
 
 // Channel table control: draws and edits the analysis channel bindings.
 static LRESULT CALLBACK ChTableWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
-// Band power bar graph: draws one channel's band powers.
-static LRESULT CALLBACK BarGraphWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
-
-// Coherence graph: draws the coherence of the channel pairs.
-static LRESULT CALLBACK CohGraphWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }

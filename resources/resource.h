@@ -17,6 +17,17 @@
 #define IDD_CLEARCONFIRM    102 /* "clear the ADD results?" OK = IDOK, Cancel = IDCANCEL */
 #define IDD_ABOUT           500 /* About box */
 
+/* Coherence window "COHERENCEDLG": its template buttons, its refresh
+   command and the ids of the cells it creates (+ index in creation order). */
+#define IDC_COHREFRESH      900
+#define IDC_COHPRINT        1317
+#define IDC_COHSAVE         1318
+#define IDC_COHCOLHEAD      2000 /* + channel: column header */
+#define IDC_COHROWHEAD      2100 /* + channel: row header */
+#define IDC_COHDIAGONAL     2200 /* + d: "No" on the diagonal */
+#define IDC_COHSPECTRUM     3000 /* + f: coherence spectrum below the diagonal */
+#define IDC_COHBANDS        4000 /* + b: band histogram above the diagonal */
+
 /* Controls of those dialogs. */
 #define IDC_STATIC          (-1)
 

@@ -129,6 +129,11 @@ extern "C" {
 #define WM_USER                 0x0400
 #define WM_APP                  0x8000
 
+/* Clipboard formats the views copy (the clipboard itself comes with the
+   layer's drawing). */
+#define CF_TEXT                 1
+#define CF_ENHMETAFILE          14
+
 /* Window styles. */
 #define WS_OVERLAPPED       0x00000000L
 #define WS_POPUP            0x80000000L

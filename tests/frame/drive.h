@@ -45,6 +45,17 @@ BOOL DriveLastShellFile(char *pszFile);
 /* The file (MAX_PATH bytes) of the last ShellExecuteA call; FALSE when none
    was made since the last DriveClearLogs. */
 
+void DriveOnNextMenu(UINT uCommand);
+/* The next popup menu is answered with the item of command uCommand, or
+   closed unanswered when uCommand is 0. A menu opened with no answer armed
+   is closed unanswered: it never waits for a user. */
+
+int DriveMenuCount(void);
+/* Popup menus opened since the last DriveClearLogs. */
+
+void DriveLastMenuItems(char *pszItems, int cchItems);
+/* The items of the last popup menu, one "id text\n" line each; "" if none. */
+
 void DriveClearLogs(void);
 
 #endif /* TESTS_FRAME_DRIVE_H */

@@ -7,6 +7,7 @@
 #include "drive.h"
 
 #include <shellapi.h>
+#include <stdio.h>
 #include <string.h>
 
 #include <deque>
@@ -206,8 +207,66 @@ BOOL DriveLastShellFile(char *pszFile)
     return TRUE;
 }
 
+// Popup menus: a call-window hook sees the menu's WM_INITMENUPOPUP (its
+// items are logged) and the owner's WM_ENTERIDLE once the menu's loop
+// waits, and then ends the menu, posting the armed command to the owner as
+// TrackPopupMenu does when an item is chosen.
+namespace {
+HHOOK s_hMenuHook;
+UINT s_uMenuAnswer;
+int s_nMenus;
+std::string s_sMenuItems;
+
+std::string MenuItems(HMENU hMenu)
+{
+    std::string s;
+    for (int i = 0; i < GetMenuItemCount(hMenu); i++) {
+        char sz[128] = "";
+        GetMenuStringA(hMenu, (UINT)i, sz, sizeof(sz), MF_BYPOSITION);
+        s += std::to_string(GetMenuItemID(hMenu, i)) + " " + sz + "\n";
+    }
+    return s;
+}
+
+LRESULT CALLBACK MenuHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT *pMsg = (const CWPSTRUCT *)lParam;
+    if (nCode == HC_ACTION && pMsg->message == WM_INITMENUPOPUP) {
+        s_nMenus++;
+        s_sMenuItems = MenuItems((HMENU)pMsg->wParam);
+    } else if (nCode == HC_ACTION && pMsg->message == WM_ENTERIDLE && pMsg->wParam == MSGF_MENU) {
+        UINT uAnswer = s_uMenuAnswer;
+        s_uMenuAnswer = 0;
+        EndMenu();
+        if (uAnswer != 0)
+            PostMessageA(pMsg->hwnd, WM_COMMAND, uAnswer, 0);
+    }
+    return CallNextHookEx(s_hMenuHook, nCode, wParam, lParam);
+}
+} // namespace
+
+void DriveOnNextMenu(UINT uCommand)
+{
+    s_uMenuAnswer = uCommand;
+}
+
+int DriveMenuCount(void)
+{
+    return s_nMenus;
+}
+
+void DriveLastMenuItems(char *pszItems, int cchItems)
+{
+    snprintf(pszItems, (size_t)cchItems, "%s", s_sMenuItems.c_str());
+}
+
 void DriveClearLogs(void)
 {
+    if (s_hMenuHook == NULL)
+        s_hMenuHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuHook, NULL, GetCurrentThreadId());
+    s_uMenuAnswer = 0;
+    s_nMenus = 0;
+    s_sMenuItems.clear();
     ReplaceImports();
     s_nBeeps = 0;
     s_helpCalls.clear();

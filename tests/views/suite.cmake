@@ -1,0 +1,21 @@
+# The views' tests: views on their own with a record of the test's, and the
+# coherence window driven through the host protocol with the frame tests'
+# host, fixture and drive interface and the engine tests' analysis helpers.
+# Drawing, pictures and the menu need a layer that draws (frame/CMakeLists.txt);
+# until then only the coherence window's tests are built here.
+if(NOT QF_VIEWS_DRAW)
+  set_source_files_properties(${CMAKE_CURRENT_SOURCE_DIR}/views/bargraph_test.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/views/menu_test.cpp ${CMAKE_CURRENT_SOURCE_DIR}/views/viewtest.cpp
+    PROPERTIES HEADER_FILE_ONLY ON)
+endif()
+set(QF_FRAME_TEST_DIR ${CMAKE_CURRENT_SOURCE_DIR}/frame)
+qf_test_suite(views_tests views
+  ${QF_FRAME_TEST_DIR}/fixture.cpp
+  ${QF_FRAME_TEST_DIR}/testhost.cpp
+  ${QF_FRAME_TEST_DIR}/drive_headless.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/engine/analysis.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/libs/refdata.cpp)
+if(TARGET views_tests)
+  target_include_directories(views_tests PRIVATE ${QF_FRAME_TEST_DIR}
+    ${CMAKE_CURRENT_SOURCE_DIR}/engine)
+endif()
