@@ -192,6 +192,18 @@ BOOL AutoSetScreenSize(int cx, int cy);
  * both are at least 1. */
 
 void AutoSetCursorPos(int x, int y);
+
+/* ---- popup menus ---- */
+
+void AutoQueueMenuAnswer(UINT uCommand);
+/* The next popup menu chooses the item of command uCommand, or closes
+ * unanswered when uCommand is 0 or no item has it. Answers are used in
+ * order; a menu with none queued closes unanswered. */
+int AutoGetMenuCount(void);
+/* Popup menus tracked since the last AutoClearLogs. */
+BOOL AutoGetLastMenuItems(LPSTR lpItems, int cchItems);
+/* The items of the last menu tracked, one "id text\n" line each (cut to
+ * cchItems - 1 bytes); FALSE when none was tracked or for a bad buffer. */
 /* Cursor position in screen pixels for GetCursorPos. */
 
 #ifdef __cplusplus

@@ -1190,6 +1190,31 @@ int WINAPI GetSystemMetrics(int nIndex);
 
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint);
 /* The cursor position in screen pixels; FALSE for a NULL lpPoint. */
+
+/* Popup menus of plain string items. Tracking never waits for a user: the
+ * owner hears WM_INITMENUPOPUP, then the automation's next answer chooses
+ * an item (its WM_COMMAND posted to the owner, or returned with
+ * TPM_RETURNCMD) or closes the menu unanswered (also when none was queued,
+ * as Esc would). */
+#define MF_STRING           0x00000000L
+#define MF_BYCOMMAND        0x00000000L
+#define MF_BYPOSITION       0x00000400L
+#define TPM_LEFTBUTTON      0x0000L
+#define TPM_RIGHTBUTTON     0x0002L
+#define TPM_LEFTALIGN       0x0000L
+#define TPM_RETURNCMD       0x0100L
+HMENU WINAPI CreatePopupMenu(void);
+BOOL WINAPI AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
+/* Adds a string item (MF_STRING only); FALSE for a bad menu or flags. */
+int WINAPI GetMenuItemCount(HMENU hMenu);
+/* -1 for a bad menu. */
+UINT WINAPI GetMenuItemID(HMENU hMenu, int nPos);
+/* (UINT)-1 for a bad menu or position. */
+BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd,
+                           const RECT *prcRect);
+/* Without TPM_RETURNCMD: TRUE once the menu has closed (FALSE for a bad
+ * menu or owner). With it: the command chosen, 0 when none. */
+BOOL WINAPI DestroyMenu(HMENU hMenu);
 #endif
 
 #if defined(__cplusplus) && !defined(RC_INVOKED)

@@ -16,5 +16,6 @@ template <size_t N> inline void LogCopyText(char (&achDst)[N], const char *pszSr
 // Empties the file dialog log (kept with the dialogs, cleared with the
 // other logs by AutoClearLogs).
 void FileDialogClearLog();
+void MenuClearLog();
 
 #endif

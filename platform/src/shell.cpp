@@ -69,6 +69,7 @@ extern "C" void AutoClearLogs(void)
     g_helpCalls.clear();
     g_shellCalls.clear();
     FileDialogClearLog();
+    MenuClearLog();
 }
 
 extern "C" int AutoGetBeepCount(void)
