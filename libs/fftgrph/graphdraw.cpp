@@ -4,6 +4,7 @@
 // from graphgeom.cpp; this file only draws.
 #include <math.h>
 #include <stdio.h>
+#include <string.h>
 
 #include "graphint.h"
 

@@ -76,6 +76,22 @@ BOOL DriveLastShellFile(char *pszFile)
     return TRUE;
 }
 
+void DriveOnNextMenu(UINT uCommand)
+{
+    AutoQueueMenuAnswer(uCommand);
+}
+
+int DriveMenuCount(void)
+{
+    return AutoGetMenuCount();
+}
+
+void DriveLastMenuItems(char *pszItems, int cchItems)
+{
+    if (!AutoGetLastMenuItems(pszItems, cchItems) && cchItems > 0)
+        pszItems[0] = '\0';
+}
+
 void DriveClearLogs(void)
 {
     AutoClearLogs();
