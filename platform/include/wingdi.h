@@ -333,6 +333,9 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color);
 /* Returns the colour set, -1 when the point is clipped. */
 COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color);
 /* The colour itself (every context is true-colour). */
+BOOL WINAPI GdiFlush(void);
+/* TRUE: the layer draws at once, with no batch to flush, so a DIB
+ * section's bits show every call made before. */
 
 /* Context state. */
 int WINAPI SaveDC(HDC hdc);

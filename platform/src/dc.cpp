@@ -407,3 +407,8 @@ extern "C" int WINAPI GetClipBox(HDC hdc, LPRECT lprect)
     *lprect = RECT{rc.left - ptOff.x, rc.top - ptOff.y, rc.right - ptOff.x, rc.bottom - ptOff.y};
     return (rc.right > rc.left && rc.bottom > rc.top) ? SIMPLEREGION : NULLREGION;
 }
+
+extern "C" BOOL WINAPI GdiFlush(void)
+{
+    return TRUE;
+}
