@@ -21,6 +21,9 @@ void SetupTest::Poke(const std::function<void(FFTVIEWDATA &)> &fnChange) const
 void CALLBACK SetupTest::RunUser(HWND hDlg, void *pUser)
 {
     SetupTest *pTest = (SetupTest *)pUser;
+    // A user clicks what is shown; Windows shows a modal dialog only once
+    // its loop first waits, which may be after the answer started.
+    ShowWindow(hDlg, SW_SHOW);
     std::function<void(HWND)> fnUser;
     fnUser.swap(pTest->m_fnUser);
     fnUser(hDlg);
