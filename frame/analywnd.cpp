@@ -176,7 +176,10 @@ LRESULT CALLBACK AnalyWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
     HGLOBAL hData = (HGLOBAL)GetWindowLongPtrA(hWnd, FVW_DATA);
     FFTVIEWDATA *pData = hData != NULL ? (FFTVIEWDATA *)GlobalLock(hData) : NULL;
     LRESULT lResult = AnalyWnd_Dispatch(hWnd, pData, uMsg, wParam, lParam);
-    if (pData != NULL)
+    // A handler that ran a modal dialog may find the window destroyed, and
+    // the record freed, when the dialog returns: only a record the window
+    // still holds is unlocked.
+    if (pData != NULL && (HGLOBAL)GetWindowLongPtrA(hWnd, FVW_DATA) == hData)
         GlobalUnlock(hData);
     return lResult;
 }

@@ -8,6 +8,7 @@
 #include "fftgrph/fftgraph.h"
 #include "frame/module.h"
 #include "frame/protocol.h"
+#include "settings/setupdlg.h"
 #include "wintool/wintool.h"
 
 // Placeholder rectangle of a new child; the layout moves it at once.
@@ -89,6 +90,8 @@ static void CreateBarGraph(HWND hWnd, const FFTVIEWDATA *pData, int j)
 
 void CreateAnalyChildren(HWND hWnd, FFTVIEWDATA *pData)
 {
+    if (GetDlgItem(hWnd, IDC_SETUPPANEL) == NULL)
+        CreateSetupPanel(hWnd, pData);
     for (int j = 0; j < FV_ANALYCH; j++) {
         CreateGraph(hWnd, pData, j);
         CreateBarGraph(hWnd, pData, j);

@@ -8,6 +8,7 @@
 #include "frame/notify.h"
 #include "frame/protocol.h"
 #include "resource.h"
+#include "settings/setupdlg.h"
 #include "views/views.h"
 #include "wintool/wintool.h"
 
@@ -72,6 +73,22 @@ static void ConfirmClear(HWND hWnd, FFTVIEWDATA *pData)
     UpdateButtons(hWnd, pData);
 }
 
+// The band dialog stores bands and area on OK; the window then binds and
+// sets up again. A window destroyed while the dialog was up has no record
+// left to touch, which the check after the dialog finds.
+static void RunBandSetup(HWND hWnd, FFTVIEWDATA *pData)
+{
+    HGLOBAL hData = pData->hSelf;
+    if (BandSetupDialog(hWnd, hData) != IDOK ||
+        (HGLOBAL)GetWindowLongPtrA(hWnd, FVW_DATA) != hData)
+        return;
+    MatchChannels(hWnd, pData);
+    SetupFFT(hWnd, pData, 0);
+    SetupFilter(hWnd, pData);
+    StartUpdateTimer(hWnd, pData);
+    RefreshGraphs(hWnd, pData, TRUE);
+}
+
 static void ToggleCoherence(HWND hWnd, FFTVIEWDATA *pData)
 {
     pData->hCohWnd = CoherenceDlgToggle(hWnd, pData->hSelf, pData);
@@ -96,6 +113,9 @@ void AnalyCommand(HWND hWnd, FFTVIEWDATA *pData, int nId, int nCode, HWND hCtl)
     switch (nId) {
     case IDC_SETUPPANEL:
         ApplySetup(hWnd, pData, nId, nCode);
+        break;
+    case IDC_BANDSETUP:
+        RunBandSetup(hWnd, pData);
         break;
     case IDC_HISTOGRAM:
         ToggleHistogram(hWnd, pData);

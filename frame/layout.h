@@ -29,9 +29,10 @@
 #define UPDATE_DELAY_MS     250
 
 void CreateAnalyChildren(HWND hWnd, FFTVIEWDATA *pData);
-/* Creates the eight spectrum graphs and bar graphs, in pairs, and then the
-   status and command controls, each with its font and set-up messages; a
-   child that cannot be created, or exists already, is skipped. */
+/* Creates the setup panel, the eight spectrum graphs and bar graphs in
+   pairs, and then the status and command controls, each with its font and
+   set-up messages; a child that cannot be created, or exists already, is
+   skipped. */
 
 /* Geometry of the layout, apart from the windows. */
 typedef struct {

@@ -2,17 +2,12 @@
 // at load; the views' window procedures live in views/.
 #include "fftgrph/fftgraph.h"
 #include "frame/module.h"
+#include "views/chtable.h"
 #include "views/views.h"
 
 // Style of every view class: redrawn on resize, double clicks, own DC.
 #define VIEW_CLASS_STYLE (CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC | CS_PARENTDC)
 #define VIEW_EXTRA (5 * (int)sizeof(LONG_PTR))
-
-// Channel table control: draws and edits the analysis channel bindings.
-static LRESULT CALLBACK ChTableWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
-}
 
 static ATOM RegisterViewClass(HINSTANCE hInstance, const char *pszClass, WNDPROC pfnProc,
                               HBRUSH hbrBackground)

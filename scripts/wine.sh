@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
-programs=(windows_tests platform_tests libs_tests frame_tests engine_tests views_tests export_tests)
+programs=(windows_tests platform_tests libs_tests frame_tests engine_tests views_tests export_tests settings_tests)
 
 bash scripts/deps.sh wine
 

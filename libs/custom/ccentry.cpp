@@ -10,10 +10,12 @@ extern "C" QF_EXPORT BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LP
     case DLL_PROCESS_ATTACH:
         CcRegisterStatic(hInstance);
         CcRegisterTextButton(hInstance);
+        CcRegisterRangeScale(hInstance);
         break;
     case DLL_PROCESS_DETACH:
         UnregisterClassA(CC_STATIC_CLASS, hInstance);
         UnregisterClassA(CC_TEXTBTN_CLASS, hInstance);
+        UnregisterClassA(CC_RNGSCALE_CLASS, hInstance);
         break;
     default:
         break;

@@ -63,7 +63,37 @@ void CcPaintTextButton(HDC hdc, const RECT *prc, LPCSTR pszText, BOOL fEnabled, 
 
 BOOL CcRegisterStatic(HINSTANCE hInstance);
 BOOL CcRegisterTextButton(HINSTANCE hInstance);
+BOOL CcRegisterRangeScale(HINSTANCE hInstance);
 /* Register the class as a global class of hInstance; FALSE when it fails
  * (e.g. it exists already). */
+
+// The range scale's record: its scale, range, label format and the drag
+// in progress.
+struct CCRNGSCALEDATA {
+    HFONT hFont;
+    LONG nScaleMin, nScaleMax;   // ends of the scale
+    LONG nLow, nHigh;            // the range as last set
+    LONG nDivisions;             // labelled divisions of the scale
+    LONG anSetting[2];           // decimal exponent of values, decimals of labels
+    LONG anOption[4];            // option 1: snap step of the user's values
+    char szUnit[16];
+    WORD wDrag;                  // what the pressed button moves
+    int nDragY;                  // pixel row of the press
+    LONG nDragLow, nDragHigh;    // the range at the press
+};
+
+// Pixel rectangle of the bar; top is the upper end of the scale, bottom
+// the lower end (both inclusive).
+struct RSTRACK {
+    int left, top, right, bottom;
+};
+
+BOOL RngScaleTrack(HWND hwnd, const CCRNGSCALEDATA *p, RSTRACK *pTrack);
+/* The bar of hwnd's client area; FALSE when it has no height or width, or
+ * the scale is empty (upper end not above the lower one). */
+int RngScaleY(const CCRNGSCALEDATA *p, const RSTRACK *pTrack, LONG nValue);
+/* Pixel row of nValue, clamped to the scale first. */
+void RngScaleDraw(HWND hwnd, HDC hdc, const CCRNGSCALEDATA *p);
+/* Paints the scale with its labels and the range into hdc. */
 
 #endif /* CCINTERN_H */

@@ -81,7 +81,10 @@ TEST_F(Children, InitialisationCreatesEveryChildOnce)
         // Created in pairs: the bar graph follows its spectrum graph.
         EXPECT_EQ(GetWindow(hGraph, GW_HWNDNEXT), hBar);
     }
-    PeekRecord(hWnd, [](const FFTVIEWDATA &d) { EXPECT_EQ(d.hSetupDlg, nullptr); });
+    // The setup panel comes first, as control 1000.
+    HWND hPanel = GetWindow(hWnd, GW_CHILD);
+    EXPECT_EQ(GetDlgCtrlID(hPanel), 1000);
+    PeekRecord(hWnd, [hPanel](const FFTVIEWDATA &d) { EXPECT_EQ(d.hSetupDlg, hPanel); });
 
     // Naming the settings folder again makes no second set.
     HWND hFirst = GetDlgItem(hWnd, 1021);
@@ -89,7 +92,7 @@ TEST_F(Children, InitialisationCreatesEveryChildOnce)
     int nChildren = 0;
     for (HWND h = GetWindow(hWnd, GW_CHILD); h != NULL; h = GetWindow(h, GW_HWNDNEXT))
         nChildren++;
-    EXPECT_EQ(nChildren, 26);
+    EXPECT_EQ(nChildren, 27);
     EXPECT_EQ(GetDlgItem(hWnd, 1021), hFirst);
 }
 

@@ -37,6 +37,14 @@ int DriveBeepCount(void);
 int DriveHelpQuitCount(const char *pszFile);
 /* WinHelpA(HELP_QUIT) calls for pszFile since the last DriveClearLogs. */
 
+BOOL DriveLastHelpCall(char *pszFile, UINT *puCommand, ULONG_PTR *pdwData);
+/* The file (MAX_PATH bytes), command and data of the last WinHelpA call;
+   FALSE when none was made since the last DriveClearLogs. */
+
+BOOL DriveLastShellFile(char *pszFile);
+/* The file (MAX_PATH bytes) of the last ShellExecuteA call; FALSE when none
+   was made since the last DriveClearLogs. */
+
 void DriveOnNextMenu(UINT uCommand);
 /* The next popup menu is answered with the item of command uCommand, or
    closed unanswered when uCommand is 0. A menu opened with no answer armed

@@ -2,8 +2,11 @@
 #include "drive.h"
 
 #include <signal.h>
+#include <stdio.h>
 #include <string.h>
 #include <sys/resource.h>
+
+#include <string>
 
 #include <automation.h>
 
@@ -58,9 +61,54 @@ int DriveHelpQuitCount(const char *pszFile)
     return nQuits;
 }
 
+BOOL DriveLastHelpCall(char *pszFile, UINT *puCommand, ULONG_PTR *pdwData)
+{
+    AUTOHELPCALL call;
+    if (!AutoGetHelpCall(AutoGetHelpCount() - 1, &call))
+        return FALSE;
+    strcpy(pszFile, call.szHelpFile);
+    *puCommand = call.uCommand;
+    *pdwData = call.dwData;
+    return TRUE;
+}
+
+BOOL DriveLastShellFile(char *pszFile)
+{
+    AUTOSHELLCALL call;
+    if (!AutoGetShellCall(AutoGetShellCount() - 1, &call))
+        return FALSE;
+    strcpy(pszFile, call.szFile);
+    return TRUE;
+}
+
+// Answered as the Win32 drive answers: one armed answer at a time, spent
+// by the next menu; unanswered menus close at once.
+void DriveOnNextMenu(UINT uCommand)
+{
+    AutoClearMenuAnswers();
+    AutoQueueMenuAnswer(uCommand);
+}
+
+int DriveMenuCount(void)
+{
+    return AutoGetMenuCount();
+}
+
+void DriveLastMenuItems(char *pszItems, int cchItems)
+{
+    std::string sItems;
+    AUTOMENUCALL call;
+    if (AutoGetMenuCall(AutoGetMenuCount() - 1, &call))
+        for (UINT i = 0; i < call.cItems; i++)
+            sItems += std::to_string(call.aItems[i].uId) + " " + call.aItems[i].szText + "\n";
+    snprintf(pszItems, (size_t)cchItems, "%s", sItems.c_str());
+}
+
 void DriveClearLogs(void)
 {
     AutoClearLogs();
+    AutoClearMenuAnswers();
+    AutoClearMenuLog();
 }
 
 // The kernel's file size limit; its signal is ignored, so the write fails.

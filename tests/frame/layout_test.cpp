@@ -107,14 +107,18 @@ TEST(LayoutGeometry, TinyWindowGivesNoNegativeSizes)
 typedef PluginTest LayoutWindow;
 
 // The window moves its children where the geometry says, with the panel's
-// width read from the child dialog with id 1000 (here a stand-in).
+// width read from the setup panel's client area (made 200 pixels here).
 TEST_F(LayoutWindow, ChildrenFollowTheGeometry)
 {
     CreateAndInitialise();
     HWND hWnd = m_host->Plugin();
-    HWND hPanel = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 300, hWnd,
-                                  (HMENU)(INT_PTR)IDC_SETUPPANEL, NULL, NULL);
+    HWND hPanel = GetDlgItem(hWnd, IDC_SETUPPANEL);
     ASSERT_NE(hPanel, nullptr);
+    RECT rcPanelWindow, rcPanelClient;
+    GetWindowRect(hPanel, &rcPanelWindow);
+    GetClientRect(hPanel, &rcPanelClient);
+    SetWindowPos(hPanel, NULL, 0, 0, 200 + (rcPanelWindow.right - rcPanelWindow.left) - rcPanelClient.right, 300,
+                 SWP_NOMOVE | SWP_NOZORDER);
     // A client area of 1000 x 600, whatever frame the host gave the window.
     RECT rcWindow, rcClient;
     GetWindowRect(hWnd, &rcWindow);

@@ -7,6 +7,7 @@
 // The plug-in itself imports and calls the real functions.
 #include "drive.h"
 
+#include <shellapi.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -22,6 +23,7 @@ namespace {
 struct HELPCALL {
     std::string sFile;
     UINT uCommand;
+    ULONG_PTR dwData;
 };
 
 struct FILEDLGCALL {
@@ -38,6 +40,7 @@ struct FILEANSWER {
 
 int s_nBeeps;
 std::vector<HELPCALL> s_helpCalls;
+std::vector<std::string> s_shellFiles;
 std::vector<FILEDLGCALL> s_fileCalls;
 std::deque<FILEANSWER> s_fileAnswers;
 LONG s_cbFileLimit = -1;
@@ -49,10 +52,17 @@ BOOL WINAPI LoggedMessageBeep(UINT)
     return TRUE;
 }
 
-BOOL WINAPI LoggedWinHelpA(HWND, LPCSTR pszFile, UINT uCommand, ULONG_PTR)
+BOOL WINAPI LoggedWinHelpA(HWND, LPCSTR pszFile, UINT uCommand, ULONG_PTR dwData)
 {
-    s_helpCalls.push_back({pszFile ? pszFile : "", uCommand});
+    s_helpCalls.push_back({pszFile ? pszFile : "", uCommand, dwData});
     return TRUE;
+}
+
+// Logged, and answered as a missing file would be: nothing is opened.
+HINSTANCE WINAPI LoggedShellExecuteA(HWND, LPCSTR, LPCSTR pszFile, LPCSTR, LPCSTR, INT)
+{
+    s_shellFiles.push_back(pszFile ? pszFile : "");
+    return (HINSTANCE)(INT_PTR)SE_ERR_FNF;
 }
 
 // Answers as a user would: the queued path, or Cancel (also when nothing is
@@ -111,6 +121,7 @@ const REPLACEMENT s_aReplacements[] = {
     {"user32.dll", "WinHelpA", (ANYPROC)LoggedWinHelpA},
     {"comdlg32.dll", "GetSaveFileNameA", (ANYPROC)AnsweredGetSaveFileNameA},
     {"winmm.dll", "mmioWrite", (ANYPROC)LimitedMmioWrite},
+    {"shell32.dll", "ShellExecuteA", (ANYPROC)LoggedShellExecuteA},
 };
 
 // Replaces pfnReal by pfnOwn in every import slot of hModule that holds it.
@@ -203,6 +214,24 @@ int DriveHelpQuitCount(const char *pszFile)
     return nQuits;
 }
 
+BOOL DriveLastHelpCall(char *pszFile, UINT *puCommand, ULONG_PTR *pdwData)
+{
+    if (s_helpCalls.empty())
+        return FALSE;
+    lstrcpynA(pszFile, s_helpCalls.back().sFile.c_str(), MAX_PATH);
+    *puCommand = s_helpCalls.back().uCommand;
+    *pdwData = s_helpCalls.back().dwData;
+    return TRUE;
+}
+
+BOOL DriveLastShellFile(char *pszFile)
+{
+    if (s_shellFiles.empty())
+        return FALSE;
+    lstrcpynA(pszFile, s_shellFiles.back().c_str(), MAX_PATH);
+    return TRUE;
+}
+
 // Popup menus: a call-window hook sees the menu's WM_INITMENUPOPUP (its
 // items are logged) and the owner's WM_ENTERIDLE once the menu's loop
 // waits, and then ends the menu, posting the armed command to the owner as
@@ -266,6 +295,7 @@ void DriveClearLogs(void)
     ReplaceImports();
     s_nBeeps = 0;
     s_helpCalls.clear();
+    s_shellFiles.clear();
     s_fileCalls.clear();
 }
 
