@@ -310,7 +310,8 @@ void CmdPrintUsage(FILE *pOut)
           "  --settings DIR           settings folder (default: a per-user folder)\n"
           "  --pictures DIR           write the analysis window as DIR/analysis.png, in\n"
           "                           histogram mode as histogram.png and, with coherence,\n"
-          "                           the coherence window as coherence.png\n"
+          "                           the coherence window as coherence.png, and the\n"
+          "                           views' images as bars-CHn.svg, coherence-bands-A-B.svg\n"
           "  --picture-size WxH       size of the analysis window's picture (1280x800)\n"
           "  --quiet                  no progress and no information texts\n"
           "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",

@@ -1,5 +1,6 @@
 // Pictures of the analysis window: its children drawn into a DIB section
-// through WM_PRINTCLIENT, written as PNG by cairo.
+// through WM_PRINTCLIENT, written as PNG by cairo; and the result views'
+// images, the enhanced metafiles their copy puts on the clipboard, as SVG.
 #include "pictures.h"
 
 #include <errno.h>
@@ -122,13 +123,70 @@ HWND FindCoherenceWindow(void)
     return NULL;
 }
 
-// The histogram mode after the run, and the coherence window when the
-// analysis offers it; the window is left as it was.
+// The views' image request (mode 1: an enhanced metafile, as "Copy Graph
+// Image" puts it on the clipboard) and the coherence matrix's cell ids.
+const UINT QPM_GETGRAPHIMAGE = WM_USER + 164;
+const int IDC_BARGRAPH_FIRST = 1080;  // + analysis channel slot
+const int ANALY_CHANNELS = 8;
+const int IDC_COHCOLHEAD = 2000;      // + channel: column header
+const int IDC_COHBANDS = 4000;        // + b: band histograms, column by column
+
+// The view's enhanced metafile saved as strFolder/strName.
+BOOL WriteViewSvg(HWND hView, const std::string &strFolder, const std::string &strName, char *pszError,
+                  size_t cbError)
+{
+    HENHMETAFILE hemf = (HENHMETAFILE)SendMessageA(hView, QPM_GETGRAPHIMAGE, 1, 0);
+    const std::string strPath = strFolder + "/" + strName;
+    BOOL bOk = hemf != NULL && AutoEnhMetaFileToSvg(hemf, strPath.c_str());
+    if (hemf != NULL)
+        DeleteEnhMetaFile(hemf);
+    if (!bOk)
+        snprintf(pszError, cbError, "cannot write %s", strPath.c_str());
+    return bOk;
+}
+
+// bars-CHn.svg for each bar graph the histogram mode shows (n the slot, 1-based).
+BOOL WriteBarSvgs(HWND hAnaly, const std::string &strFolder, char *pszError, size_t cbError)
+{
+    for (int j = 0; j < ANALY_CHANNELS; j++) {
+        HWND hBars = GetDlgItem(hAnaly, IDC_BARGRAPH_FIRST + j);
+        if (hBars == NULL || !(GetWindowLongA(hBars, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        if (!WriteViewSvg(hBars, strFolder, "bars-CH" + std::to_string(j + 1) + ".svg", pszError, cbError))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+// coherence-bands-A-B.svg for each pair's band histogram: the matrix has a
+// header per channel, and its histograms run column i by column, rows
+// j < i, showing channels j and i.
+BOOL WriteCoherenceSvgs(HWND hCoh, const std::string &strFolder, char *pszError, size_t cbError)
+{
+    int n = 0;
+    while (GetDlgItem(hCoh, IDC_COHCOLHEAD + n) != NULL)
+        n++;
+    int b = 0;
+    for (int i = 0; i < n; i++) {
+        for (int j = 0; j < i; j++, b++) {
+            HWND hBands = GetDlgItem(hCoh, IDC_COHBANDS + b);
+            std::string strName = "coherence-bands-" + std::to_string(j + 1) + "-" + std::to_string(i + 1) + ".svg";
+            if (hBands != NULL && !WriteViewSvg(hBands, strFolder, strName, pszError, cbError))
+                return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+// The histogram mode after the run with its bar graphs' images, and the
+// coherence window with its histograms' images when the analysis offers
+// it; the window is left as it was.
 BOOL WriteViews(HWND hAnaly, const std::string &strFolder, char *pszError, size_t cbError)
 {
     SendMessageA(hAnaly, WM_COMMAND, IDC_HISTOGRAM, 0);
     AutoPump();
-    BOOL bOk = WriteWindowPng(hAnaly, strFolder, "histogram.png", pszError, cbError);
+    BOOL bOk = WriteWindowPng(hAnaly, strFolder, "histogram.png", pszError, cbError)
+        && WriteBarSvgs(hAnaly, strFolder, pszError, cbError);
     SendMessageA(hAnaly, WM_COMMAND, IDC_HISTOGRAM, 0);
     HWND hButton = GetDlgItem(hAnaly, IDC_COHERENCE);
     // The layout shows the button only when the analysis offers coherence
@@ -141,7 +199,8 @@ BOOL WriteViews(HWND hAnaly, const std::string &strFolder, char *pszError, size_
     if (hCoh != NULL) {
         MoveWindow(hCoh, 0, 0, COH_PICTURE_WIDTH, COH_PICTURE_HEIGHT, FALSE);
         AutoPump();
-        bOk = WriteWindowPng(hCoh, strFolder, "coherence.png", pszError, cbError);
+        bOk = WriteWindowPng(hCoh, strFolder, "coherence.png", pszError, cbError)
+            && WriteCoherenceSvgs(hCoh, strFolder, pszError, cbError);
         SendMessageA(hAnaly, WM_COMMAND, IDC_COHERENCE, 0);
         AutoPump();
     }

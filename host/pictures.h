@@ -19,6 +19,9 @@ BOOL PicturesWriteAnalysis(HWND hAnaly, const std::string &strFolder, int nWidth
  * strFolder/analysis.png (the folder is made when missing). Then the same
  * in histogram mode as histogram.png and, when the analysis offers
  * coherence, the coherence window at 1400 x 1000 as coherence.png; the
+ * views' enhanced metafiles (QPM_GETGRAPHIMAGE mode 1) go beside them as
+ * SVG: bars-CHn.svg for each bar graph in use (n its 1-based slot) and
+ * coherence-bands-A-B.svg for each pair's histogram (A < B, 1-based); the
  * display mode and the coherence window are put back as they were. The
  * window keeps the new size. FALSE, with a one-line reason, when the folder or the
  * file cannot be written. */
