@@ -55,14 +55,16 @@ static void BarGraphDraw(HWND hWnd, HDC hdc, const FFTVIEWDATA *pData)
     CopyTitle(szTitle, sizeof(szTitle), pData->aAnalyCh[nSlot].szChTitle);
     ViewDrawPlot(&paint, szTitle, PercentLabel);
     int n = EnabledBands(pData);
+    char aszLabel[VIEW_MAXCOLUMNS][FV_SHORTNAME];
+    const char *apszLabel[VIEW_MAXCOLUMNS];
     int k = 0;
     for (int b = 0; b < FV_BANDS && n > 0; b++) {
         const FREQBAND *pBand = &pData->aBand[b];
         if (pBand->wEnable == 0)
             continue;
-        char szLabel[FV_SHORTNAME];
-        snprintf(szLabel, sizeof(szLabel), "%.*s", FV_SHORTNAME - 1, pBand->szLabel);
-        ViewDrawColumn(&paint, k, n, szLabel);
+        snprintf(aszLabel[k], sizeof(aszLabel[k]), "%.*s", FV_SHORTNAME - 1, pBand->szLabel);
+        apszLabel[k] = aszLabel[k];
+        ViewDrawColumn(&paint, k, n);
         if (pData->wAnalyState > 0) {
             if (BandInError(pData, pBand, nSlot)) {
                 int x1, x2;
@@ -76,6 +78,7 @@ static void BarGraphDraw(HWND hWnd, HDC hdc, const FFTVIEWDATA *pData)
         }
         k++;
     }
+    ViewDrawColumnLabels(&paint, k, apszLabel);
     ViewEndDraw(&paint);
 }
 

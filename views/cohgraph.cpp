@@ -49,7 +49,9 @@ static void CohGraphDraw(HWND hWnd, HDC hdc, const FFTVIEWDATA *pData)
     for (const FREQBAND &band : pData->aBand)
         n += band.wEnable != 0;
     BOOL bBars = pData->wAnalyState > 0;
-    ViewDrawColumn(&paint, 0, n, "T");
+    char aszLabel[VIEW_MAXCOLUMNS][FV_SHORTNAME] = {"T"};
+    const char *apszLabel[VIEW_MAXCOLUMNS] = {aszLabel[0]};
+    ViewDrawColumn(&paint, 0, n);
     if (bBars)
         ViewDrawBar(&paint, 0, n, CohBarHeight(&paint, pData->afCohValue[0][nA][nB]), RGB(0, 0, 0));
     int k = 1;
@@ -57,14 +59,15 @@ static void CohGraphDraw(HWND hWnd, HDC hdc, const FFTVIEWDATA *pData)
         const FREQBAND *pBand = &pData->aBand[b];
         if (pBand->wEnable == 0)
             continue;
-        char szLabel[FV_SHORTNAME];
-        snprintf(szLabel, sizeof(szLabel), "%.*s", FV_SHORTNAME - 1, pBand->szLabel);
-        ViewDrawColumn(&paint, k, n, szLabel);
+        snprintf(aszLabel[k], sizeof(aszLabel[k]), "%.*s", FV_SHORTNAME - 1, pBand->szLabel);
+        apszLabel[k] = aszLabel[k];
+        ViewDrawColumn(&paint, k, n);
         if (bBars)
             ViewDrawBar(&paint, k, n, CohBarHeight(&paint, pData->afCohValue[1 + b][nA][nB]),
                         pData->acrBandColor[b]);
         k++;
     }
+    ViewDrawColumnLabels(&paint, k, apszLabel);
     ViewEndDraw(&paint);
 }
 

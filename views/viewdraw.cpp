@@ -119,15 +119,49 @@ void ViewDrawCentred(const VIEWPAINT *pPaint, int x1, int y1, int x2, int y2, co
     DrawTextA(pPaint->hdc, pszText, -1, &rc, VIEW_DT_CENTRED);
 }
 
-void ViewDrawColumn(const VIEWPAINT *pPaint, int k, int n, const char *pszLabel)
+void ViewDrawColumn(const VIEWPAINT *pPaint, int k, int n)
 {
     const RECT &r = pPaint->frame.rcPlot;
     int x1, x2;
     ViewColumnSpan(&pPaint->frame, k, n, &x1, &x2);
     DrawLine(pPaint->hdc, x1, r.bottom + 1, x1, r.top + 1);
     DrawLine(pPaint->hdc, x2, r.bottom + 1, x2, r.top + 1);
-    ViewDrawCentred(pPaint, x1, r.bottom + 2, x2, r.bottom + pPaint->frame.nTextHeight - 2,
-                    pszLabel);
+}
+
+// A Windows metafile measures no text: the average width stands in.
+static int LabelWidth(const VIEWPAINT *pPaint, const char *pszLabel)
+{
+    int nLen = (int)strlen(pszLabel);
+    SIZE size = {0, 0};
+    if (!GetTextExtentPoint32A(pPaint->hdc, pszLabel, nLen, &size) || size.cx <= 0)
+        size.cx = nLen * pPaint->frame.nCharWidth;
+    return (int)size.cx;
+}
+
+void ViewDrawColumnLabels(const VIEWPAINT *pPaint, int n, const char *const *apszLabels)
+{
+    const VIEWFRAME &f = pPaint->frame;
+    if (n > VIEW_MAXCOLUMNS)
+        n = VIEW_MAXCOLUMNS;
+    int axCentre[VIEW_MAXCOLUMNS] = {}, acxText[VIEW_MAXCOLUMNS] = {}, axLeft[VIEW_MAXCOLUMNS] = {};
+    for (int k = 0; k < n; k++) {
+        int x1, x2;
+        ViewColumnSpan(&f, k, n, &x1, &x2);
+        axCentre[k] = (x1 + x2 + 1) / 2;
+        acxText[k] = LabelWidth(pPaint, apszLabels[k]);
+    }
+    BOOL bSpread = ViewSpreadLabels(n, axCentre, acxText, f.rcPlot.left, f.rcPlot.right + 2, axLeft);
+    const int y1 = f.rcPlot.bottom + 2, y2 = f.rcPlot.bottom + f.nTextHeight - 2;
+    for (int k = 0; k < n; k++) {
+        if (bSpread) {
+            ViewDrawCentred(pPaint, axLeft[k], y1, axLeft[k] + acxText[k], y2, apszLabels[k]);
+            continue;
+        }
+        int x1, x2;
+        ViewColumnSpan(&f, k, n, &x1, &x2);
+        RECT rc = {x1, y1, x2 + 1, y2};
+        DrawTextA(pPaint->hdc, apszLabels[k], -1, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
 }
 
 void ViewDrawBar(const VIEWPAINT *pPaint, int k, int n, int nBarHeight, COLORREF cr)

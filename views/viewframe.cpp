@@ -25,6 +25,32 @@ void ViewColumnSpan(const VIEWFRAME *pFrame, int k, int n, int *px1, int *px2)
     *px2 = pFrame->rcPlot.left - 1 + (k + 1) * pFrame->nWidth / n;
 }
 
+BOOL ViewSpreadLabels(int n, const int *axCentre, const int *acxText, int xMin, int xMax, int *axLeft)
+{
+    int cxAll = 0;
+    for (int k = 0; k < n; k++) {
+        axLeft[k] = axCentre[k] - acxText[k] / 2;
+        cxAll += acxText[k] + (k > 0 ? VIEW_LABEL_GAP : 0);
+    }
+    if (cxAll > xMax - xMin)
+        return FALSE;
+    // Pushed right past their left neighbours, then left off the right end
+    // and past their right neighbours: each moves no further than it must.
+    int x = xMin;
+    for (int k = 0; k < n; k++) {
+        if (axLeft[k] < x)
+            axLeft[k] = x;
+        x = axLeft[k] + acxText[k] + VIEW_LABEL_GAP;
+    }
+    x = xMax;
+    for (int k = n - 1; k >= 0; k--) {
+        if (axLeft[k] + acxText[k] > x)
+            axLeft[k] = x - acxText[k];
+        x = axLeft[k] - VIEW_LABEL_GAP;
+    }
+    return TRUE;
+}
+
 int ViewBarHeight(double dProduct)
 {
     if (!(dProduct > 0.0)) // NaN and negative

@@ -90,8 +90,21 @@ void ViewDrawPlot(const VIEWPAINT *pPaint, const char *pszTitle, VIEWSCALELABEL 
 void ViewColumnSpan(const VIEWFRAME *pFrame, int k, int n, int *px1, int *px2);
 /* x1 and x2 of column k of n. */
 
-void ViewDrawColumn(const VIEWPAINT *pPaint, int k, int n, const char *pszLabel);
-/* The two grey separator lines of column k of n and its label below R. */
+void ViewDrawColumn(const VIEWPAINT *pPaint, int k, int n);
+/* The two grey separator lines of column k of n. */
+
+#define VIEW_MAXCOLUMNS (FV_BANDS + 1)
+#define VIEW_LABEL_GAP  2   /* pixels at least between two column labels */
+
+BOOL ViewSpreadLabels(int n, const int *axCentre, const int *acxText, int xMin, int xMax, int *axLeft);
+/* Left ends of n labels acxText wide, in order, each as near its centre
+   as the others allow, VIEW_LABEL_GAP apart and all within xMin..xMax.
+   FALSE, with each left end centred, when together they do not fit. */
+
+void ViewDrawColumnLabels(const VIEWPAINT *pPaint, int n, const char *const *apszLabels);
+/* The labels of the n columns below R (at most VIEW_MAXCOLUMNS), spread
+   so that none covers another; labels too wide to fit side by side are
+   cut each to its own column. */
 
 void ViewDrawBar(const VIEWPAINT *pPaint, int k, int n, int nBarHeight, COLORREF cr);
 /* A bar of nBarHeight pixels in column k of n, in the nearest colour to cr;
