@@ -153,7 +153,7 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
         int nCommand;
     } aCommand[] = {
         {"demo", CMD_DEMO}, {"analyze", CMD_ANALYZE}, {"info", CMD_INFO},
-        {"make-demo", CMD_MAKEDEMO}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
+        {"make-demo", CMD_MAKEDEMO}, {"dialogs", CMD_DIALOGS}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
     };
     for (const auto &cmd : aCommand) {
         if (strcmp(psz, cmd.pszName) == 0) {
@@ -166,7 +166,12 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
 
 static BOOL TakesAnalysisOptions(const HOSTOPTIONS *pOpt)
 {
-    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE;
+    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE || pOpt->nCommand == CMD_DIALOGS;
+}
+
+static BOOL UsesDemoRecording(const HOSTOPTIONS *pOpt)
+{
+    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_DIALOGS;
 }
 
 // One option with its value; pszValue is NULL for a flag.
@@ -235,7 +240,7 @@ static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszEr
             if (!ParseOption(pszArg, argv[i + 1], pOpt, pszError, cbError))
                 return FALSE;
             i++;
-        } else if (pOpt->strRecording.empty() && pOpt->nCommand != CMD_DEMO) {
+        } else if (pOpt->strRecording.empty() && !UsesDemoRecording(pOpt)) {
             pOpt->strRecording = pszArg;
         } else {
             return Fail(pszError, cbError, "unexpected argument '%s' (see qfftana --help)", pszArg);
@@ -257,12 +262,14 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     if (argc < 2)
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
-        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo)", argv[1]);
+        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, dialogs)", argv[1]);
     if (pOpt->nCommand == CMD_HELP)
         return TRUE;
     if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
         return FALSE;
-    if (pOpt->nCommand != CMD_DEMO && pOpt->strRecording.empty())
+    if (pOpt->nCommand == CMD_DIALOGS && pOpt->strPicturesDir.empty())
+        return Fail(pszError, cbError, "dialogs needs --pictures DIR");
+    if (!UsesDemoRecording(pOpt) && pOpt->strRecording.empty())
         return Fail(pszError, cbError, "%s needs a %s", argv[1], pOpt->nCommand == CMD_MAKEDEMO ? "file name to write (FILE.edf)" : "recording file");
     return TRUE;
 }
@@ -297,6 +304,9 @@ void CmdPrintUsage(FILE *pOut)
           "      show the recording's format, channels, duration and pages\n"
           "  qfftana make-demo FILE.edf\n"
           "      write the built-in recording as EDF+\n"
+          "  qfftana dialogs --pictures DIR [--out DIR] [analysis options]\n"
+          "      run the demo, then draw the setup panel (both sizes) and the setup\n"
+          "      dialogs and About box, filled from its analysis, as DIR/*.png\n"
           "analysis options:\n"
           "  --channels C3,C4,O1,O2   up to 8 analysis channels by label\n"
           "  --page-seconds S         page length in whole seconds (default: the length\n"

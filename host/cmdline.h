@@ -8,9 +8,11 @@
  *           [--settings DIR] [--pictures DIR [--picture-size WxH]] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
+ *   qfftana dialogs --pictures DIR [--settings DIR] [--quiet]
  *
- * demo takes every option of analyze; info and make-demo take none but
- * --quiet.
+ * demo takes every option of analyze; so does dialogs, which runs the
+ * demo to fill the setup panel and dialogs it draws, and needs --pictures;
+ * info and make-demo take none but --quiet.
  */
 #ifndef HOST_CMDLINE_H
 #define HOST_CMDLINE_H
@@ -29,6 +31,7 @@ enum {
     CMD_ANALYZE,
     CMD_INFO,
     CMD_MAKEDEMO,
+    CMD_DIALOGS,
 };
 
 enum {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "automation.h"
 #include "cmdline.h"
 #include "demorec.h"
 #include "edfwrite.h"
@@ -33,7 +34,7 @@ static int Complain(int nExit, const char *pszText)
 
 static BOOL LoadRecording(const HOSTOPTIONS *pOpt, RECORDING *pRec, char *pszError, size_t cbError)
 {
-    if (pOpt->nCommand == CMD_DEMO) {
+    if (pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_DIALOGS) {
         RecMakeDemo(pRec);
         return TRUE;
     }
@@ -218,6 +219,15 @@ int main(int argc, char **argv)
     }
     case CMD_MAKEDEMO:
         return MakeDemo(&opt);
+    case CMD_DIALOGS: {
+        // The panel's template follows the screen's width: the normal one
+        // and the dialogs on the layer's wide screen, then the small one.
+        int nExit = Analyse(&opt);
+        if (nExit != EXIT_OK)
+            return nExit;
+        AutoSetScreenSize(1024, 768);
+        return Analyse(&opt);
+    }
     default:
         return Analyse(&opt);
     }

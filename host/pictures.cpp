@@ -84,8 +84,9 @@ BOOL WritePng(const PICTURE *pPic, int cx, int cy, const std::string &strPath)
     return status == CAIRO_STATUS_SUCCESS;
 }
 
-// Draws hWnd's client area with its children into DIR/pszName.
-BOOL WriteWindowPng(HWND hWnd, const std::string &strFolder, const char *pszName, char *pszError,
+}  // namespace
+
+BOOL PicturesWriteWindow(HWND hWnd, const std::string &strFolder, const char *pszName, char *pszError,
                     size_t cbError)
 {
     RECT rc = {0, 0, 0, 0};
@@ -103,6 +104,8 @@ BOOL WriteWindowPng(HWND hWnd, const std::string &strFolder, const char *pszName
         snprintf(pszError, cbError, "cannot write %s", strPath.c_str());
     return bOk;
 }
+
+namespace {
 
 // The analysis window's commands the pictures use.
 const int IDC_HISTOGRAM = 1013;
@@ -185,7 +188,7 @@ BOOL WriteViews(HWND hAnaly, const std::string &strFolder, char *pszError, size_
 {
     SendMessageA(hAnaly, WM_COMMAND, IDC_HISTOGRAM, 0);
     AutoPump();
-    BOOL bOk = WriteWindowPng(hAnaly, strFolder, "histogram.png", pszError, cbError)
+    BOOL bOk = PicturesWriteWindow(hAnaly, strFolder, "histogram.png", pszError, cbError)
         && WriteBarSvgs(hAnaly, strFolder, pszError, cbError);
     SendMessageA(hAnaly, WM_COMMAND, IDC_HISTOGRAM, 0);
     HWND hButton = GetDlgItem(hAnaly, IDC_COHERENCE);
@@ -199,7 +202,7 @@ BOOL WriteViews(HWND hAnaly, const std::string &strFolder, char *pszError, size_
     if (hCoh != NULL) {
         MoveWindow(hCoh, 0, 0, COH_PICTURE_WIDTH, COH_PICTURE_HEIGHT, FALSE);
         AutoPump();
-        bOk = WriteWindowPng(hCoh, strFolder, "coherence.png", pszError, cbError)
+        bOk = PicturesWriteWindow(hCoh, strFolder, "coherence.png", pszError, cbError)
             && WriteCoherenceSvgs(hCoh, strFolder, pszError, cbError);
         SendMessageA(hAnaly, WM_COMMAND, IDC_COHERENCE, 0);
         AutoPump();
@@ -218,6 +221,6 @@ BOOL PicturesWriteAnalysis(HWND hAnaly, const std::string &strFolder, int nWidth
     }
     MoveWindow(hAnaly, 0, 0, nWidth, nHeight, FALSE);
     AutoPump();
-    return WriteWindowPng(hAnaly, strFolder, "analysis.png", pszError, cbError)
+    return PicturesWriteWindow(hAnaly, strFolder, "analysis.png", pszError, cbError)
         && WriteViews(hAnaly, strFolder, pszError, cbError);
 }

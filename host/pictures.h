@@ -11,6 +11,13 @@
 
 #include <string>
 
+BOOL PicturesWriteWindow(HWND hWnd, const std::string &strFolder, const char *pszName, char *pszError,
+                         size_t cbError);
+/* Draws hWnd's client area with its visible children, bottom of the Z
+ * order first, each through WM_PRINTCLIENT, into a bitmap of the client's
+ * size and writes it as strFolder/pszName (PNG). FALSE, with a one-line
+ * reason, when it cannot. */
+
 BOOL PicturesWriteAnalysis(HWND hAnaly, const std::string &strFolder, int nWidth, int nHeight,
                            char *pszError, size_t cbError);
 /* Sizes the analysis window to nWidth x nHeight (it lays out its children

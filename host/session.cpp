@@ -1,6 +1,7 @@
 // One analysis run through the analysis window's messages.
 #include "session.h"
 
+#include "dlgpictures.h"
 #include "pictures.h"
 
 #include <automation.h>
@@ -269,8 +270,10 @@ int SessionRun(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strS
     // The pictures show the window as the run left it, report or not.
     char szPictureError[512];
     if (run.state.hAnaly != NULL && !pOpt->strPicturesDir.empty()
-        && !PicturesWriteAnalysis(run.state.hAnaly, pOpt->strPicturesDir, pOpt->nPictureWidth,
-                                  pOpt->nPictureHeight, szPictureError, sizeof(szPictureError))
+        && !(pOpt->nCommand == CMD_DIALOGS
+                 ? PicturesWriteDialogs(run.state.hAnaly, pOpt->strPicturesDir, szPictureError, sizeof(szPictureError))
+                 : PicturesWriteAnalysis(run.state.hAnaly, pOpt->strPicturesDir, pOpt->nPictureWidth,
+                                         pOpt->nPictureHeight, szPictureError, sizeof(szPictureError)))
         && nCode == SESSION_OK) {
         snprintf(pszError, cbError, "%s", szPictureError);
         nCode = SESSION_NOREPORT;   // exit status 1: the run did not give everything asked for

@@ -111,6 +111,8 @@ TEST(CommandLine, RefusesWithAReason)
         {"demo --picture-size 100x100", "WIDTHxHEIGHT"},
         {"demo --picture-size 1280x800x2", "WIDTHxHEIGHT"},
         {"info a.edf --pictures p", "takes no option"},
+        {"dialogs --quiet", "needs --pictures"},
+        {"dialogs a.edf --pictures p", "unexpected argument"},
     };
     for (const auto &c : aCase) {
         HOSTOPTIONS opt;
