@@ -105,6 +105,43 @@ TEST(WindowPaint, HiddenChildDrawsNothing)
     EXPECT_EQ(w.TopPixel(25, 15), RGB(0, 0, 0));
 }
 
+// Clips to a square at (5, 5) before it draws anything, then fills far
+// and wide; its class erases nothing.
+LRESULT CALLBACK ClipFirstProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg != WM_PAINT)
+        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    int nSaved = SaveDC(hdc);
+    IntersectClipRect(hdc, 5, 5, 15, 15);
+    RECT rc = {-500, -500, 500, 500};
+    FillRect(hdc, &rc, (HBRUSH)GetStockObject(BLACK_BRUSH));
+    RestoreDC(hdc, nSaved);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// A clip rectangle set before the first drawing call lies in the
+// window's own coordinates, not in those of the top-level image.
+TEST(WindowPaint, ClipBeforeTheFirstDrawingIsInClientCoordinates)
+{
+    WINPAIR w;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ClipFirstProc;
+    wc.lpszClassName = "PaintClipFirst";
+    RegisterClassA(&wc);
+    HWND hwnd = CreateWindowExA(0, "PaintClipFirst", "", WS_CHILD | WS_VISIBLE, 40, 30, 30, 30, w.hwndTop, NULL,
+                                NULL, NULL);
+    UpdateWindow(w.hwndTop);
+    EXPECT_EQ(w.TopPixel(45, 35), RGB(0, 0, 0));
+    EXPECT_EQ(w.TopPixel(54, 44), RGB(0, 0, 0));
+    EXPECT_NE(w.TopPixel(44, 35), RGB(0, 0, 0));
+    EXPECT_NE(w.TopPixel(55, 44), RGB(0, 0, 0));
+    EXPECT_NE(w.TopPixel(5, 5), RGB(0, 0, 0)) << "the same square at the image's origin";
+    DestroyWindow(hwnd);
+}
+
 // The PNG's size from its header (big-endian width and height of IHDR).
 bool PngSize(const char *pszPath, int *pcx, int *pcy)
 {
