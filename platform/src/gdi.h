@@ -102,6 +102,9 @@ inline void GdiSetColor(cairo_t *cr, COLORREF cr_)
     cairo_set_source_rgb(cr, GetRValue(cr_) / 255.0, GetGValue(cr_) / 255.0, GetBValue(cr_) / 255.0);
 }
 void GdiFreeResources(GDIOBJ *pObj);
+// Sets the brush as cr's source for a fill in pDc (brush.cpp): its colour,
+// or its hatch in the context's background mode. False for a null brush.
+bool GdiSetBrushSource(cairo_t *cr, const GDIOBJ *pDc, HBRUSH hbr);
 
 // Metafiles (metafile.cpp): a metafile context keeps the call to replay
 // and the logical rectangle it may draw in (the picture's bounds).
