@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include <cairo.h>
+
 #include "automation.h"
 
 namespace {
@@ -173,6 +175,26 @@ TEST(WindowPaint, RenderPaintsTheTreeAndWritesTheWindowRectangle)
     EXPECT_FALSE(AutoRenderWindowToPng(w.hwndChild, "/nonexistent-dir/x.png"));
     EXPECT_FALSE(AutoRenderWindowToPng((HWND)(uintptr_t)0x1234, strPath.c_str()));
     remove(strPath.c_str());
+}
+
+// A child larger than the window holding it is pictured whole: what its
+// parent would clip on the screen is in the picture.
+TEST(WindowPaint, RenderOfAChildIsNotClippedByItsParents)
+{
+    WINPAIR w;
+    MoveWindow(w.hwndChild, 20, 10, 200, 150, FALSE);
+    std::string strPath = testing::TempDir() + "render_child.png";
+    ASSERT_TRUE(AutoRenderWindowToPng(w.hwndChild, strPath.c_str()));
+    cairo_surface_t *pPng = cairo_image_surface_create_from_png(strPath.c_str());
+    ASSERT_EQ(cairo_surface_status(pPng), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(pPng), 200);
+    const unsigned char *pRow = cairo_image_surface_get_data(pPng) + 149 * cairo_image_surface_get_stride(pPng);
+    uint32_t px = ((const uint32_t *)pRow)[199];
+    EXPECT_EQ(px & 0xFFFFFF, 0xFF0000u) << "the far corner, outside the parent";
+    cairo_surface_destroy(pPng);
+    remove(strPath.c_str());
+    UpdateWindow(w.hwndTop);
+    EXPECT_EQ(w.TopPixel(25, 15), kRed) << "the top-level image is painted again";
 }
 
 }  // namespace
