@@ -135,9 +135,15 @@ void DcEndDraw(cairo_t *cr)
     cairo_surface_flush(pSurface);
 }
 
+// The context knows where its window lies from the start: clipping set
+// before the first drawing call is in the window's coordinates too.
 HDC DcCreateForWindow(HWND hwnd)
 {
-    return DcNew(OBJ_DC, hwnd);
+    HDC hdc = DcNew(OBJ_DC, hwnd);
+    GDIOBJ *pDc = GdiGet(hdc);
+    if (pDc)
+        DcSurface(pDc);
+    return hdc;
 }
 
 BOOL DcRelease(HDC hdc)
@@ -389,6 +395,8 @@ extern "C" int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, i
     if (!pDc)
         return ERROR;
     MetaRecord(pDc, [=](HDC h) { IntersectClipRect(h, left, top, right, bottom); });
+    if (!DcIsMeta(pDc))
+        DcSurface(pDc);  // the window may have moved since the last call
     POINT pt0 = DcToSurface(pDc, std::min(left, right), std::min(top, bottom));
     POINT pt1 = DcToSurface(pDc, std::max(left, right), std::max(top, bottom));
     RECT rc{pt0.x, pt0.y, pt1.x, pt1.y};
@@ -396,7 +404,6 @@ extern "C" int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, i
     pDc->st.fClip = TRUE;
     if (DcIsMeta(pDc))
         return SIMPLEREGION;
-    DcSurface(pDc);
     RECT rcVis = DcClipRect(pDc);
     return (rcVis.right > rcVis.left && rcVis.bottom > rcVis.top) ? SIMPLEREGION : NULLREGION;
 }
