@@ -51,16 +51,17 @@ void PictureDestroy(PICTURE *pPic)
     DeleteObject(pPic->hbm);
 }
 
-// The window's own background, then each visible child at its place,
-// from the bottom of the Z order up, so later children cover earlier ones.
+// The window's own background, then each visible child at its place in
+// the order Windows paints them, from the top of the Z order down: a child
+// that overlaps one above it draws over it, as a child without
+// WS_CLIPSIBLINGS does (a dialog's frame drawn first, the controls inside
+// it after). No child of the plug-in's windows clips its siblings.
 void DrawWindow(HDC hdc, HWND hWnd, int nWidth, int nHeight)
 {
     RECT rc = {0, 0, nWidth, nHeight};
     FillRect(hdc, &rc, GetSysColorBrush(COLOR_BTNFACE));
     SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hdc, 0);
-    HWND hChild = GetWindow(hWnd, GW_CHILD);
-    HWND hLast = hChild ? GetWindow(hChild, GW_HWNDLAST) : NULL;
-    for (HWND h = hLast; h != NULL; h = GetWindow(h, GW_HWNDPREV)) {
+    for (HWND h = GetWindow(hWnd, GW_CHILD); h != NULL; h = GetWindow(h, GW_HWNDNEXT)) {
         if (!(GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE))
             continue;
         RECT rcChild;
