@@ -172,7 +172,8 @@ static BOOL ChoosePage(HOSTOPTIONS *pOpt, const RECORDING *pRec, const std::stri
     return TRUE;
 }
 
-static int Analyse(HOSTOPTIONS *pOpt)
+// Runs the analysis; the summary of its report is shown when bSummary.
+static int Analyse(HOSTOPTIONS *pOpt, BOOL bSummary = TRUE)
 {
     RECORDING rec;
     char szError[1024];
@@ -197,7 +198,7 @@ static int Analyse(HOSTOPTIONS *pOpt)
     static const int anExit[] = {EXIT_OK, EXIT_NOREPORT, EXIT_BADARGS, EXIT_BADRECORDING};
     if (nCode != SESSION_OK)
         return Complain(anExit[nCode], szError);
-    return Summarise(&result, strFolder);
+    return bSummary ? Summarise(&result, strFolder) : EXIT_OK;
 }
 
 int main(int argc, char **argv)
@@ -226,7 +227,7 @@ int main(int argc, char **argv)
         if (nExit != EXIT_OK)
             return nExit;
         AutoSetScreenSize(1024, 768);
-        return Analyse(&opt);
+        return Analyse(&opt, FALSE);
     }
     default:
         return Analyse(&opt);
