@@ -5,9 +5,11 @@
  *   qfftana analyze RECORDING [--out DIR] [--channels C3,C4,...]
  *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
  *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
- *           [--settings DIR] [--pictures DIR [--picture-size WxH]] [--quiet]
+ *           [--settings DIR] [--pictures DIR [--picture-size WxH]]
+ *           [--json FILE] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
+ *   qfftana --version
  *
  * demo takes every option of analyze; info and make-demo take none but
  * --quiet.
@@ -29,6 +31,7 @@ enum {
     CMD_ANALYZE,
     CMD_INFO,
     CMD_MAKEDEMO,
+    CMD_VERSION,
 };
 
 enum {
@@ -64,6 +67,7 @@ typedef struct tagHOSTOPTIONS {
     std::string strSettingsDir;         // empty: the per-user folder
     std::string strPicturesDir;         // --pictures; empty: no pictures
     int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
+    std::string strJsonFile;            // --json; empty: none
     BOOL bQuiet;
 } HOSTOPTIONS;
 
