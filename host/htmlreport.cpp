@@ -48,14 +48,18 @@ void HtmlRecordingSection(HTMLDOC *pDoc, const RECORDING *pRec)
     int nSeconds = (int)pRec->dDuration;
     snprintf(szDuration, sizeof(szDuration), "%.1f s (%d:%02d:%02d)", pRec->dDuration, nSeconds / 3600,
              nSeconds / 60 % 60, nSeconds % 60);
-    HtmlFacts(pDoc, {{"File", Utf8(pRec->szName)},
-                     {"Format", Utf8(pRec->szFormat)},
-                     {"Patient", Utf8(pRec->szPatientName)},
-                     {"Patient id", Utf8(pRec->szPatientId)},
-                     {"Start", szStart},
-                     {"Duration", szDuration},
-                     {"Channels", std::to_string(pRec->aChannels.size()) + " given to the plug-in, "
-                                      + std::to_string(pRec->nSkipped) + " left out (annotations or unusable)"}});
+    std::vector<std::pair<std::string, std::string>> aFacts = {
+        {"File", Utf8(pRec->szName)}, {"Format", Utf8(pRec->szFormat)},
+        {"Patient", Utf8(pRec->szPatientName)}, {"Patient id", Utf8(pRec->szPatientId)}};
+    if (pRec->szPatientField[0] != '\0' || pRec->szRecordingField[0] != '\0') {
+        aFacts.push_back({"Patient field", Utf8(pRec->szPatientField)});
+        aFacts.push_back({"Recording field", Utf8(pRec->szRecordingField)});
+    }
+    aFacts.push_back({"Start", szStart});
+    aFacts.push_back({"Duration", szDuration});
+    aFacts.push_back({"Channels", std::to_string(pRec->aChannels.size()) + " given to the plug-in, "
+                                      + std::to_string(pRec->nSkipped) + " left out (annotations or unusable)"});
+    HtmlFacts(pDoc, aFacts);
     std::vector<std::vector<HTMLCELL>> aRows;
     for (size_t c = 0; c < pRec->aChannels.size(); c++) {
         const RECCHANNEL &ch = pRec->aChannels[c];
