@@ -7,10 +7,15 @@
 
 #include <stddef.h>
 
+#include <string>
+
 void CpAnsiToUtf8(const char *pszAnsi, char *pszUtf8, size_t cbUtf8);
 /* Converts a code page 932 text for the terminal. Bytes that are no valid
  * code page 932 become '?'. The result is cut to cbUtf8 - 1 bytes at a
  * character boundary and always terminated (cbUtf8 >= 1). */
+
+std::string CpAnsiToUtf8String(const char *pszAnsi);
+/* CpAnsiToUtf8 of a whole text, however long. */
 
 void CpUtf8ToAnsi(const char *pszUtf8, char *pszAnsi, size_t cbAnsi);
 /* Converts a UTF-8 text for the plug-in; characters that code page 932
