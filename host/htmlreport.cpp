@@ -42,7 +42,7 @@ void HtmlRecordingSection(HTMLDOC *pDoc, const RECORDING *pRec)
     snprintf(szDuration, sizeof(szDuration), "%.1f s (%d:%02d:%02d)", pRec->dDuration, nSeconds / 3600,
              nSeconds / 60 % 60, nSeconds % 60);
     std::vector<std::pair<std::string, std::string>> aFacts = {
-        {"File", pRec->szName},   // the file system's name, not a text of the recording
+        {"File", CpCleanUtf8(pRec->szName)},   // the file system's name, not a text of the recording
         {"Format", pRec->szFormat},
         {"Patient", CpAnsiToUtf8String(pRec->szPatientName)},
         {"Patient id", CpAnsiToUtf8String(pRec->szPatientId)}};
@@ -232,7 +232,7 @@ bool HtmlWriteRunReport(const std::string &strPath, const RECORDING *pRec, const
                         char *pszError, size_t cbError)
 {
     HTMLDOC doc;
-    HtmlBegin(&doc, std::string("FFT analysis of ") + pRec->szName,
+    HtmlBegin(&doc, "FFT analysis of " + CpCleanUtf8(pRec->szName),
               std::string(pRec->szFormat) + ", " + std::to_string(pSummary->nAddCount) + " sections averaged");
     HtmlRecordingSection(&doc, pRec);
     HtmlSettingsSection(&doc, pSummary);
