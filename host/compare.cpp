@@ -1,0 +1,278 @@
+// qfftana compare: two runs of the plug-in, one per set of pages.
+#include "compare.h"
+
+#include <errno.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <set>
+
+#include "annotations.h"
+#include "comparetable.h"
+#include "demorec.h"
+#include "pagechoice.h"
+#include "pageselect.h"
+#include "recread.h"
+#include "report.h"
+#include "session.h"
+#include "setfolder.h"
+
+enum {
+    EXIT_OK = 0,
+    EXIT_NOREPORT = 1,
+    EXIT_BADARGS = 2,
+    EXIT_BADRECORDING = 3,
+};
+
+static int Complain(int nExit, const char *pszText)
+{
+    fprintf(stderr, "qfftana: %s\n", pszText);
+    return nExit;
+}
+
+static const char *OptionName(int nSet, int nKind)
+{
+    static const char *const apszName[2][4] = {{"", "--a", "--a-seconds", "--a-annotation"},
+                                               {"", "--b", "--b-seconds", "--b-annotation"}};
+    return apszName[nSet][nKind];
+}
+
+// The distinct annotation texts, for a message: "T0, T1, T2".
+static std::string AnnotationTexts(const std::vector<EDFANNOTATION> &aAnn)
+{
+    std::set<std::string> setTexts;
+    for (const EDFANNOTATION &ann : aAnn)
+        setTexts.insert(ann.strText);
+    std::string str;
+    for (const std::string &strText : setTexts) {
+        if (str.size() > 200) {
+            str += ", ...";
+            break;
+        }
+        str += (str.empty() ? "'" : ", '") + strText + "'";
+    }
+    return str.empty() ? "none" : str;
+}
+
+typedef struct tagSELECTING {
+    const HOSTOPTIONS *pOpt;
+    const RECORDING *pRec;
+    int nPages;                          // whole pages of the recording
+    BOOL bAnnotationsRead;
+    std::vector<EDFANNOTATION> aAnn;
+} SELECTING;
+
+// The annotations of the recording, read once; an exit status on failure.
+static int Annotations(SELECTING *pSel, char *pszError, size_t cbError)
+{
+    if (pSel->bAnnotationsRead)
+        return EXIT_OK;
+    const char *pszFormat = pSel->pRec->szFormat;
+    if (pSel->pOpt->strRecording.empty() || (strcmp(pszFormat, "EDF+") && strcmp(pszFormat, "BDF+"))) {
+        snprintf(pszError, cbError, "%s holds no annotations (only EDF+ and BDF+ files have them)",
+                 pSel->pOpt->strRecording.empty() ? "the built-in recording" : pSel->pOpt->strRecording.c_str());
+        return EXIT_BADARGS;
+    }
+    if (!AnnRead(pSel->pOpt->strRecording.c_str(), &pSel->aAnn, pszError, cbError))
+        return EXIT_BADRECORDING;
+    pSel->bAnnotationsRead = TRUE;
+    return EXIT_OK;
+}
+
+// The pages of set nSet; an exit status with a reason when there are none.
+static int SelectPages(SELECTING *pSel, int nSet, std::vector<ADDRANGE> *paPages, char *pszError, size_t cbError)
+{
+    const CONDITION &cond = pSel->pOpt->aCondition[nSet];
+    const int nSeconds = pSel->pOpt->nPageSeconds;
+    const char *pszOption = OptionName(nSet, cond.nKind);
+    if (cond.nKind == COND_PAGES) {
+        *paPages = cond.aPages;
+        int nLast = 0;
+        for (const ADDRANGE &range : cond.aPages)
+            nLast = range.nLast > nLast ? range.nLast : nLast;
+        if (nLast > pSel->nPages) {
+            snprintf(pszError, cbError, "%s: page %d does not exist; the recording has %d pages of %d s", pszOption,
+                     nLast, pSel->nPages, nSeconds);
+            return EXIT_BADARGS;
+        }
+        return EXIT_OK;
+    }
+    if (cond.nKind == COND_SECONDS) {
+        *paPages = PageSelectSeconds(cond.dFrom, cond.dTo, nSeconds, pSel->nPages);
+        if (paPages->empty()) {
+            snprintf(pszError, cbError, "%s %g-%g: no page of %d s lies wholly inside (the recording has %d pages, %d s)",
+                     pszOption, cond.dFrom, cond.dTo, nSeconds, pSel->nPages, pSel->nPages * nSeconds);
+            return EXIT_BADARGS;
+        }
+        return EXIT_OK;
+    }
+    int nCode = Annotations(pSel, pszError, cbError);
+    if (nCode != EXIT_OK)
+        return nCode;
+    *paPages = PageSelectAnnotation(pSel->aAnn, cond.strAnnotation, nSeconds, pSel->nPages);
+    if (!paPages->empty())
+        return EXIT_OK;
+    BOOL bKnown = FALSE;
+    for (const EDFANNOTATION &ann : pSel->aAnn)
+        bKnown = bKnown || ann.strText == cond.strAnnotation;
+    if (bKnown)
+        snprintf(pszError, cbError, "%s '%s': the annotation marks no whole page of %d s of the recording", pszOption,
+                 cond.strAnnotation.c_str(), nSeconds);
+    else
+        snprintf(pszError, cbError, "%s: no annotation '%s' in %s; its annotations: %s", pszOption,
+                 cond.strAnnotation.c_str(), pSel->pOpt->strRecording.c_str(), AnnotationTexts(pSel->aAnn).c_str());
+    return EXIT_BADARGS;
+}
+
+static BOOL LoadRecording(const HOSTOPTIONS *pOpt, RECORDING *pRec, char *pszError, size_t cbError)
+{
+    if (pOpt->strRecording.empty()) {
+        RecMakeDemo(pRec);
+        return TRUE;
+    }
+    return RecRead(pOpt->strRecording.c_str(), pRec, pszError, cbError);
+}
+
+static double SettingHz(const std::string &strFolder, const char *pszKey, int nDefault)
+{
+    return GetPrivateProfileIntA("FFTINFO", pszKey, nDefault, (strFolder + SET_MAINFILE).c_str()) / 100.0;
+}
+
+static BOOL MakeFolder(const std::string &strFolder, char *pszError, size_t cbError)
+{
+    if (mkdir(strFolder.c_str(), 0755) == 0 || errno == EEXIST)
+        return TRUE;
+    snprintf(pszError, cbError, "cannot create the folder %s: %s", strFolder.c_str(), strerror(errno));
+    return FALSE;
+}
+
+static BOOL WriteText(const std::string &strPath, const std::string &strText, char *pszError, size_t cbError)
+{
+    std::ofstream out(strPath, std::ios::binary | std::ios::trunc);
+    out << strText;
+    out.close();
+    if (out)
+        return TRUE;
+    snprintf(pszError, cbError, "cannot write %s", strPath.c_str());
+    return FALSE;
+}
+
+// One run of the plug-in that averages the pages given; its report read back.
+static int RunSet(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strFolder, int nSet,
+                  const std::vector<ADDRANGE> &aPages, REPORT *pReport, char *pszError, size_t cbError)
+{
+    HOSTOPTIONS opt = *pOpt;
+    opt.bAddAll = FALSE;
+    opt.aAddRanges = aPages;
+    opt.strOutDir = pOpt->strOutDir + (nSet == 0 ? "/a" : "/b");
+    opt.strPicturesDir.clear();   // the comparison draws its own
+    if (!pOpt->bQuiet)
+        fprintf(stderr, "qfftana: set %c (%s): pages %s\n", 'A' + nSet, pOpt->aCondition[nSet].strLabel.c_str(),
+                PageSelectText(aPages).c_str());
+    SESSIONRESULT result;
+    int nCode = SessionRun(pRec, &opt, strFolder, &result, pszError, cbError);
+    if (nCode != SESSION_OK)
+        return nCode;   // the session's codes are the exit statuses
+    if (result.nRefused > 0 && !pOpt->bQuiet)
+        fprintf(stderr, "qfftana: set %c: %d of its pages were not added: %s\n", 'A' + nSet, result.nRefused,
+                result.strRefusal.c_str());
+    return ReportRead(result.strReport.c_str(), pReport, pszError, cbError) ? EXIT_OK : EXIT_NOREPORT;
+}
+
+// The recording loaded, the settings written and the page length chosen.
+static int Prepare(HOSTOPTIONS *pOpt, RECORDING *pRec, std::string *pstrFolder, char *pszError, size_t cbError)
+{
+    if (!LoadRecording(pOpt, pRec, pszError, cbError))
+        return EXIT_BADRECORDING;
+    std::string strNote;
+    if (!SetPrepareFolder(pOpt, pstrFolder, pszError, cbError))
+        return EXIT_NOREPORT;
+    if (!SetApplyOptions(*pstrFolder, pOpt, pRec, &strNote, pszError, cbError))
+        return EXIT_BADARGS;
+    if (!strNote.empty() && !pOpt->bQuiet)
+        fprintf(stderr, "qfftana: %s\n", strNote.c_str());
+    DWORD nPoints = 0;
+    if (!PageChoose(pOpt, pRec, *pstrFolder, &nPoints, pszError, cbError))
+        return EXIT_BADARGS;
+    // One fit for both sets: their spectra share the steps.
+    std::string strFound;
+    if (!RecFitSteps(pRec, nPoints, &strFound, pszError, cbError))
+        return EXIT_BADRECORDING;
+    if (RecWholeSeconds(pRec) / (DWORD)pOpt->nPageSeconds == 0) {
+        snprintf(pszError, cbError, "the recording is %u s long, shorter than one page of %d s",
+                 (unsigned)RecWholeSeconds(pRec), pOpt->nPageSeconds);
+        return EXIT_BADRECORDING;
+    }
+    return EXIT_OK;
+}
+
+// The step of the recording's channel behind each channel of the report,
+// found by the label in its heading "CHn(label)".
+static BOOL ChannelSteps(const RECORDING *pRec, const REPORT &report, std::vector<double> *padUvPerStep,
+                         char *pszError, size_t cbError)
+{
+    for (const REPORTCHANNEL &ch : report.aChannels) {
+        size_t nOpen = ch.strTitle.find('(');
+        std::string strLabel = nOpen == std::string::npos ? ch.strTitle : ch.strTitle.substr(nOpen + 1);
+        if (!strLabel.empty() && strLabel.back() == ')')
+            strLabel.pop_back();
+        int c = RecFindLabel(pRec, strLabel.c_str());
+        if (c < 0) {
+            snprintf(pszError, cbError, "the report's channel %s matches no channel of the recording", ch.strTitle.c_str());
+            return FALSE;
+        }
+        padUvPerStep->push_back(pRec->aChannels[(size_t)c].dUvPerStep);
+    }
+    return TRUE;
+}
+
+// The comparison's outputs beside the printed table.
+static int WriteOutputs(const HOSTOPTIONS *pOpt, const COMPARISON *pCmp, char *pszError, size_t cbError)
+{
+    std::string strCsv = pOpt->strOutDir + "/compare.csv";
+    if (!WriteText(strCsv, CmpCsvText(pCmp), pszError, cbError))
+        return EXIT_NOREPORT;
+    printf("table      %s\n", strCsv.c_str());
+    return EXIT_OK;
+}
+
+int CompareRun(HOSTOPTIONS *pOpt)
+{
+    RECORDING rec;
+    std::string strFolder;
+    char szError[1024];
+    int nCode = Prepare(pOpt, &rec, &strFolder, szError, sizeof(szError));
+    if (nCode != EXIT_OK)
+        return Complain(nCode, szError);
+    SELECTING sel = {pOpt, &rec, (int)(RecWholeSeconds(&rec) / (DWORD)pOpt->nPageSeconds), FALSE, {}};
+    std::vector<ADDRANGE> aaPages[2];
+    for (int s = 0; s < 2; s++) {
+        nCode = SelectPages(&sel, s, &aaPages[s], szError, sizeof(szError));
+        if (nCode != EXIT_OK)
+            return Complain(nCode, szError);
+    }
+    if (!MakeFolder(pOpt->strOutDir, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
+    REPORT aReport[2];
+    for (int s = 0; s < 2; s++) {
+        nCode = RunSet(&rec, pOpt, strFolder, s, aaPages[s], &aReport[s], szError, sizeof(szError));
+        if (nCode != EXIT_OK)
+            return Complain(nCode, szError);
+    }
+    std::vector<double> adUvPerStep;
+    if (!ChannelSteps(&rec, aReport[0], &adUvPerStep, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
+    COMPARISON cmp;
+    if (!CmpBuild(aReport, adUvPerStep.data(), SettingHz(strFolder, "PeakMinRange", 100), SettingHz(strFolder, "PeakMaxRange", 3000), &cmp,
+                  szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
+    for (int s = 0; s < 2; s++) {
+        cmp.astrLabel[s] = pOpt->aCondition[s].strLabel;
+        cmp.astrPages[s] = PageSelectText(aaPages[s]);
+    }
+    CmpPrint(&cmp, stdout);
+    nCode = WriteOutputs(pOpt, &cmp, szError, sizeof(szError));
+    return nCode == EXIT_OK ? EXIT_OK : Complain(nCode, szError);
+}
