@@ -163,6 +163,7 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
     } aCommand[] = {
         {"demo", CMD_DEMO}, {"analyze", CMD_ANALYZE}, {"info", CMD_INFO},
         {"make-demo", CMD_MAKEDEMO}, {"compare", CMD_COMPARE}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
+        {"--version", CMD_VERSION}, {"version", CMD_VERSION},
     };
     for (const auto &cmd : aCommand) {
         if (strcmp(psz, cmd.pszName) == 0) {
@@ -210,6 +211,10 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
         pOpt->strPicturesDir = pszValue;
         return !pOpt->strPicturesDir.empty() || Fail(pszError, cbError, "--pictures: give a folder");
     }
+    if (strcmp(pszName, "--json") == 0) {
+        pOpt->strJsonFile = pszValue;
+        return !pOpt->strJsonFile.empty() || Fail(pszError, cbError, "--json: give a file");
+    }
     if (strcmp(pszName, "--picture-size") == 0)
         return ParsePictureSize(pszValue, pOpt)
             || Fail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
@@ -220,7 +225,7 @@ static BOOL IsKnownOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
                                              "--section-offset", "--add", "--set", "--settings",
-                                             "--pictures", "--picture-size"};
+                                             "--pictures", "--picture-size", "--json"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
             return TRUE;
@@ -272,7 +277,7 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
         return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, compare)", argv[1]);
-    if (pOpt->nCommand == CMD_HELP)
+    if (pOpt->nCommand == CMD_HELP || pOpt->nCommand == CMD_VERSION)
         return TRUE;
     if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
         return FALSE;
@@ -319,6 +324,8 @@ void CmdPrintUsage(FILE *pOut)
           "      compare their band powers and peak frequencies: DIR/compare.csv\n"
           "      --a 1-9, --a-seconds 0-90 (pages wholly inside, end excluded) or\n"
           "      --a-annotation TEXT (pages an EDF+ annotation overlaps); --b the same\n"
+          "  qfftana --version\n"
+          "      show the program's version\n"
           "analysis options:\n"
           "  --channels C3,C4,O1,O2   up to 8 analysis channels by label\n"
           "  --page-seconds S         page length in whole seconds (default: the length\n"
@@ -334,6 +341,7 @@ void CmdPrintUsage(FILE *pOut)
           "                           histogram mode as histogram.png and, with coherence,\n"
           "                           the coherence window as coherence.png\n"
           "  --picture-size WxH       size of the analysis window's picture (1280x800)\n"
+          "  --json FILE              also write the summary's numbers as UTF-8 JSON\n"
           "  --quiet                  no progress and no information texts\n"
           "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",
           pOut);

@@ -5,11 +5,13 @@
  *   qfftana analyze RECORDING [--out DIR] [--channels C3,C4,...]
  *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
  *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
- *           [--settings DIR] [--pictures DIR [--picture-size WxH]] [--quiet]
+ *           [--settings DIR] [--pictures DIR [--picture-size WxH]]
+ *           [--json FILE] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
  *   qfftana compare [RECORDING] --a PAGES|--a-seconds FROM-TO|--a-annotation TEXT
  *           --b ... [--labels A,B] [--html FILE] [analysis options but --add]
+ *   qfftana --version
  *
  * demo takes every option of analyze; info and make-demo take none but
  * --quiet.
@@ -32,6 +34,7 @@ enum {
     CMD_INFO,
     CMD_MAKEDEMO,
     CMD_COMPARE,
+    CMD_VERSION,
 };
 
 enum {
@@ -83,6 +86,7 @@ typedef struct tagHOSTOPTIONS {
     std::string strSettingsDir;         // empty: the per-user folder
     std::string strPicturesDir;         // --pictures; empty: no pictures
     int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
+    std::string strJsonFile;            // --json; empty: none
     BOOL bQuiet;
     CONDITION aCondition[2];            // compare: --a..., --b...
     std::string strCompareHtml;         // compare: --html

@@ -9,6 +9,7 @@
 #include "compare.h"
 #include "demorec.h"
 #include "edfwrite.h"
+#include "jsonout.h"
 #include "pagechoice.h"
 #include "pagefit.h"
 #include "plugtext.h"
@@ -17,6 +18,8 @@
 #include "report.h"
 #include "session.h"
 #include "setfolder.h"
+#include "summary.h"
+#include "version.h"
 
 enum {
     EXIT_OK = 0,
@@ -90,24 +93,19 @@ static int MakeDemo(const HOSTOPTIONS *pOpt)
     return EXIT_OK;
 }
 
-static double SettingHz(const std::string &strFile, const char *pszKey, int nDefault)
-{
-    return GetPrivateProfileIntA("FFTINFO", pszKey, nDefault, strFile.c_str()) / 100.0;
-}
-
-// The summary on standard output, from the report the plug-in wrote.
-static int Summarise(const SESSIONRESULT *pResult, const std::string &strSettingsFolder)
+// The summary on standard output, from the report the plug-in wrote, and
+// its numbers as JSON when asked.
+static int Summarise(const HOSTOPTIONS *pOpt, const RECORDING *pRec, const SESSIONRESULT *pResult,
+                     const std::string &strSettingsFolder)
 {
     REPORT report;
     char szError[512];
     if (!ReportRead(pResult->strReport.c_str(), &report, szError, sizeof(szError)))
         return Complain(EXIT_NOREPORT, szError);
-    std::string strFile = strSettingsFolder + SET_MAINFILE;
-    FREQRANGES ranges = {SettingHz(strFile, "MeanMinRange", 0), SettingHz(strFile, "MeanMaxRange", 3000),
-                         SettingHz(strFile, "EdgeMinRange", 100), SettingHz(strFile, "EdgeMaxRange", 3000),
-                         (double)GetPrivateProfileIntA("FFTINFO", "EdgePercent", 80, strFile.c_str()),
-                         SettingHz(strFile, "FreqMin", 0), SettingHz(strFile, "FreqMax", 3000)};
-    ReportComputeFrequencies(&report, &ranges);
+    RUNSETTINGS settings;
+    SummaryReadSettings(strSettingsFolder, &settings);
+    RUNSUMMARY summary;
+    SummaryCollect(&report, &settings, pRec, pOpt->nPageSeconds, &summary);
     printf("report     %s\n", pResult->strReport.c_str());
     printf("pages      %d analysed in %.2f s; %d sections added (average count %d)", pResult->nPages,
            pResult->dSeconds, pResult->nAdded, report.nAddCount);
@@ -117,6 +115,8 @@ static int Summarise(const SESSIONRESULT *pResult, const std::string &strSetting
     }
     printf("\n");
     ReportPrintSummary(&report, stdout);
+    if (!pOpt->strJsonFile.empty() && !JsonWriteSummary(&summary, pRec, pOpt->strJsonFile, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
     return EXIT_OK;
 }
 
@@ -145,7 +145,7 @@ static int Analyse(HOSTOPTIONS *pOpt)
     static const int anExit[] = {EXIT_OK, EXIT_NOREPORT, EXIT_BADARGS, EXIT_BADRECORDING};
     if (nCode != SESSION_OK)
         return Complain(anExit[nCode], szError);
-    return Summarise(&result, strFolder);
+    return Summarise(pOpt, &rec, &result, strFolder);
 }
 
 int main(int argc, char **argv)
@@ -169,6 +169,9 @@ int main(int argc, char **argv)
         return MakeDemo(&opt);
     case CMD_COMPARE:
         return CompareRun(&opt);
+    case CMD_VERSION:
+        printf("qfftana %s\n", QFFTANA_VERSION);
+        return EXIT_OK;
     default:
         return Analyse(&opt);
     }
