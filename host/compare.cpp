@@ -10,6 +10,7 @@
 #include <set>
 
 #include "annotations.h"
+#include "compareplot.h"
 #include "comparetable.h"
 #include "demorec.h"
 #include "pagechoice.h"
@@ -18,6 +19,7 @@
 #include "report.h"
 #include "session.h"
 #include "setfolder.h"
+#include "summary.h"
 
 enum {
     EXIT_OK = 0,
@@ -135,11 +137,6 @@ static BOOL LoadRecording(const HOSTOPTIONS *pOpt, RECORDING *pRec, char *pszErr
     return RecRead(pOpt->strRecording.c_str(), pRec, pszError, cbError);
 }
 
-static double SettingHz(const std::string &strFolder, const char *pszKey, int nDefault)
-{
-    return GetPrivateProfileIntA("FFTINFO", pszKey, nDefault, (strFolder + SET_MAINFILE).c_str()) / 100.0;
-}
-
 static BOOL MakeFolder(const std::string &strFolder, char *pszError, size_t cbError)
 {
     if (mkdir(strFolder.c_str(), 0755) == 0 || errno == EEXIST)
@@ -208,33 +205,49 @@ static int Prepare(HOSTOPTIONS *pOpt, RECORDING *pRec, std::string *pstrFolder, 
     return EXIT_OK;
 }
 
-// The step of the recording's channel behind each channel of the report,
-// found by the label in its heading "CHn(label)".
-static BOOL ChannelSteps(const RECORDING *pRec, const REPORT &report, std::vector<double> *padUvPerStep,
-                         char *pszError, size_t cbError)
+// "compare-CH9.png" for the channel headed "CH9(O1)".
+static std::string PictureName(const std::string &strTitle, size_t nChannel)
 {
-    for (const REPORTCHANNEL &ch : report.aChannels) {
-        size_t nOpen = ch.strTitle.find('(');
-        std::string strLabel = nOpen == std::string::npos ? ch.strTitle : ch.strTitle.substr(nOpen + 1);
-        if (!strLabel.empty() && strLabel.back() == ')')
-            strLabel.pop_back();
-        int c = RecFindLabel(pRec, strLabel.c_str());
-        if (c < 0) {
-            snprintf(pszError, cbError, "the report's channel %s matches no channel of the recording", ch.strTitle.c_str());
+    int n = 0;
+    if (sscanf(strTitle.c_str(), "CH%d", &n) != 1 || n <= 0)
+        n = (int)nChannel + 1;
+    return "compare-CH" + std::to_string(n) + ".png";
+}
+
+static BOOL WritePictures(const HOSTOPTIONS *pOpt, const COMPARISON *pCmp, double dMinHz, double dMaxHz,
+                          char *pszError, size_t cbError)
+{
+    if (!MakeFolder(pOpt->strPicturesDir, pszError, cbError))
+        return FALSE;
+    for (size_t c = 0; c < pCmp->aChannels.size(); c++) {
+        std::string strPng, strPath = pOpt->strPicturesDir + "/" + PictureName(pCmp->aChannels[c].strTitle, c);
+        if (!CmpPlotPng(pCmp, c, dMinHz, dMaxHz, &strPng)) {
+            snprintf(pszError, cbError, "cannot draw %s", strPath.c_str());
             return FALSE;
         }
-        padUvPerStep->push_back(pRec->aChannels[(size_t)c].dUvPerStep);
+        if (!WriteText(strPath, strPng, pszError, cbError))
+            return FALSE;
     }
     return TRUE;
 }
 
 // The comparison's outputs beside the printed table.
-static int WriteOutputs(const HOSTOPTIONS *pOpt, const COMPARISON *pCmp, char *pszError, size_t cbError)
+static int WriteOutputs(const HOSTOPTIONS *pOpt, const RUNSETTINGS *pSettings, const COMPARISON *pCmp,
+                        char *pszError, size_t cbError)
 {
     std::string strCsv = pOpt->strOutDir + "/compare.csv";
     if (!WriteText(strCsv, CmpCsvText(pCmp), pszError, cbError))
         return EXIT_NOREPORT;
     printf("table      %s\n", strCsv.c_str());
+    // The pictures show the frequencies the analysis window shows.
+    double dMinHz = pSettings->ranges.dDisplayMin, dMaxHz = pSettings->ranges.dDisplayMax;
+    if (!(dMaxHz > dMinHz))
+        dMinHz = 0.0, dMaxHz = 30.0;
+    if (!pOpt->strPicturesDir.empty()) {
+        if (!WritePictures(pOpt, pCmp, dMinHz, dMaxHz, pszError, cbError))
+            return EXIT_NOREPORT;
+        printf("pictures   %s/compare-CH*.png\n", pOpt->strPicturesDir.c_str());
+    }
     return EXIT_OK;
 }
 
@@ -261,18 +274,19 @@ int CompareRun(HOSTOPTIONS *pOpt)
         if (nCode != EXIT_OK)
             return Complain(nCode, szError);
     }
-    std::vector<double> adUvPerStep;
-    if (!ChannelSteps(&rec, aReport[0], &adUvPerStep, szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+    RUNSETTINGS settings;
+    SummaryReadSettings(strFolder, &settings);
+    RUNSUMMARY aSummary[2];
+    for (int s = 0; s < 2; s++)
+        SummaryCollect(&aReport[s], &settings, &rec, pOpt->nPageSeconds, &aSummary[s]);
     COMPARISON cmp;
-    if (!CmpBuild(aReport, adUvPerStep.data(), SettingHz(strFolder, "PeakMinRange", 100), SettingHz(strFolder, "PeakMaxRange", 3000), &cmp,
-                  szError, sizeof(szError)))
+    if (!CmpBuild(aReport, aSummary, &cmp, szError, sizeof(szError)))
         return Complain(EXIT_NOREPORT, szError);
     for (int s = 0; s < 2; s++) {
         cmp.astrLabel[s] = pOpt->aCondition[s].strLabel;
         cmp.astrPages[s] = PageSelectText(aaPages[s]);
     }
     CmpPrint(&cmp, stdout);
-    nCode = WriteOutputs(pOpt, &cmp, szError, sizeof(szError));
+    nCode = WriteOutputs(pOpt, &settings, &cmp, szError, sizeof(szError));
     return nCode == EXIT_OK ? EXIT_OK : Complain(nCode, szError);
 }

@@ -10,46 +10,6 @@ static BOOL Fail(char *pszError, size_t cbError, const char *pszText)
     return FALSE;
 }
 
-// The lines kFirst..kLast of a spectrum whose rows are lines of width dStep;
-// NaN when a line of the range is blank (beyond the channel's range).
-static double LinePower(const std::vector<double> &adFreq, const std::vector<double> &adSpectrum, double dStep,
-                        double kFirst, double kLast)
-{
-    double dSum = 0.0;
-    for (size_t i = 0; i < adFreq.size(); i++) {
-        double k = floor(adFreq[i] / dStep + 0.5);
-        if (k >= kFirst && k <= kLast)
-            dSum += adSpectrum[i];
-    }
-    return dSum;
-}
-
-// The frequency of the highest line between dMin and dMax Hz, refined by a
-// parabola through the logarithms of its power and its neighbours'; NaN
-// when the highest lies on an end of the range or the range is empty.
-static double PeakFrequency(const std::vector<double> &adFreq, const std::vector<double> &adSpectrum, double dMin,
-                            double dMax)
-{
-    size_t iFirst = adFreq.size(), iLast = 0, iBest = adFreq.size();
-    for (size_t i = 0; i < adFreq.size(); i++) {
-        if (adFreq[i] < dMin - 1e-9 || adFreq[i] > dMax + 1e-9 || isnan(adSpectrum[i]))
-            continue;
-        iFirst = i < iFirst ? i : iFirst;
-        iLast = i;
-        if (iBest == adFreq.size() || adSpectrum[i] > adSpectrum[iBest])
-            iBest = i;
-    }
-    if (iBest == adFreq.size() || iBest == iFirst || iBest == iLast)
-        return NAN;
-    double y0 = adSpectrum[iBest - 1], y1 = adSpectrum[iBest], y2 = adSpectrum[iBest + 1];
-    if (!(y0 > 0.0 && y2 > 0.0))
-        return adFreq[iBest];
-    y0 = log(y0), y1 = log(y1), y2 = log(y2);
-    double dCurve = y0 - 2.0 * y1 + y2;
-    double dOffset = dCurve < 0.0 ? 0.5 * (y0 - y2) / dCurve : 0.0;
-    return adFreq[iBest] + dOffset * (adFreq[iBest + 1] - adFreq[iBest]);
-}
-
 static BOOL SameShape(const REPORT &a, const REPORT &b)
 {
     if (a.aChannels.size() != b.aChannels.size() || a.adFreq != b.adFreq || a.aBands != b.aBands)
@@ -61,42 +21,38 @@ static BOOL SameShape(const REPORT &a, const REPORT &b)
     return TRUE;
 }
 
-BOOL CmpBuild(const REPORT aReport[2], const double *pdUvPerStep, double dPeakMin, double dPeakMax, COMPARISON *pCmp, char *pszError,
-              size_t cbError)
+BOOL CmpBuild(const REPORT aReport[2], const RUNSUMMARY aSummary[2], COMPARISON *pCmp, char *pszError, size_t cbError)
 {
-    if (aReport[0].adFreq.size() < 2 || aReport[1].adFreq.size() < 2)
+    if (aReport[0].adFreq.size() < 2 || aReport[1].adFreq.size() < 2 || !aSummary[0].bAveraged || !aSummary[1].bAveraged)
         return Fail(pszError, cbError, "a report has no averaged spectrum");
     if (!SameShape(aReport[0], aReport[1]))
         return Fail(pszError, cbError, "the reports differ in channels, bands or spectrum rows");
-    const REPORT &first = aReport[0];
-    pCmp->aBands = first.aBands;
-    pCmp->adBandMin = first.adBandMin;
-    pCmp->adBandMax = first.adBandMax;
-    pCmp->adFreq = first.adFreq;
-    double dStep = first.adFreq[1] - first.adFreq[0];
-    // A small allowance keeps a frequency that is a whole number of lines
-    // (printed rounded) on its own line.
-    auto line = [dStep](double dHz) { return floor(dHz / dStep + 1e-6); };
+    const RUNSUMMARY &first = aSummary[0];
+    pCmp->aBands.clear();
+    pCmp->adBandMin.clear();
+    pCmp->adBandMax.clear();
+    for (const SUMMARYBAND &band : first.aBands) {
+        pCmp->aBands.push_back(band.strLabel);
+        pCmp->adBandMin.push_back(band.dMinHz);
+        pCmp->adBandMax.push_back(band.dMaxHz);
+    }
+    pCmp->adFreq = aReport[0].adFreq;
+    pCmp->bDensity = first.settings.bDensity;
     pCmp->aChannels.assign(first.aChannels.size(), COMPARECHANNEL());
     for (int s = 0; s < 2; s++) {
-        pCmp->anAveraged[s] = aReport[s].nAddCount;
+        pCmp->anAveraged[s] = aSummary[s].nAddCount;
         pCmp->aadSpectrum[s].clear();
         for (size_t c = 0; c < first.aChannels.size(); c++) {
-            std::vector<double> adSpectrum = aReport[s].aChannels[c].adSpectrum;
+            const SUMMARYCHANNEL &sum = aSummary[s].aChannels[c];
             COMPARECHANNEL &ch = pCmp->aChannels[c];
-            ch.strTitle = first.aChannels[c].strTitle;
-            if (adSpectrum.size() != first.adFreq.size())
-                return Fail(pszError, cbError, "a channel has no averaged spectrum");
+            ch.strTitle = sum.strTitle;
+            ch.aadPower[s] = sum.adBandPower;
+            ch.adPeak[s] = sum.dPeakFreq;
+            // The report's lines carry the calibration once (counts x uV).
+            std::vector<double> adSpectrum = aReport[s].aChannels[c].adSpectrum;
             for (double &d : adSpectrum)
-                d *= pdUvPerStep[c];
+                d *= sum.dUvPerStep;
             pCmp->aadSpectrum[s].push_back(adSpectrum);
-            ch.aadPower[s].clear();
-            for (size_t b = 0; b < first.aBands.size(); b++) {
-                BOOL bErr = isnan(aReport[s].aChannels[c].adPercent[b]) || isnan(first.adBandMax[b]);
-                ch.aadPower[s].push_back(bErr ? NAN : LinePower(first.adFreq, adSpectrum, dStep,
-                                                                line(first.adBandMin[b]), line(first.adBandMax[b])));
-            }
-            ch.adPeak[s] = PeakFrequency(first.adFreq, adSpectrum, dPeakMin, dPeakMax);
         }
     }
     return TRUE;

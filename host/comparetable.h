@@ -5,13 +5,10 @@
  * written as CSV.
  *
  * Both sets come from the reports of two runs of the plug-in over the
- * same recording with the same settings, so their channels, bands and
- * spectrum rows are the same. A band's power is the sum of the averaged
- * spectrum's lines from the band's minimum's line to its maximum's, as
- * the band shares of the summary count them (report.h). The report's
- * averaged spectrum carries the calibration factor once, so its values
- * scale with the step the host chose for the channel (uV x step); times
- * that step they are uV^2, whatever the step. The CSV file is UTF-8 with CR LF line ends, quoted as RFC
+ * same recording with the same settings and steps, so their channels,
+ * bands and spectrum rows are the same. Band powers (uV^2) and peaks are
+ * the runs' summaries' (summary.h); the spectra are the reports' lines
+ * scaled to uV^2 (per Hz in standard power density) the same way. The CSV file is UTF-8 with CR LF line ends, quoted as RFC
  * 4180 says, numbers with a decimal point whatever the locale, an empty
  * cell for a value that does not exist (a band beyond the channel's range,
  * a ratio over no power, no peak).
@@ -28,6 +25,7 @@
 #include <vector>
 
 #include "report.h"
+#include "summary.h"
 
 typedef struct tagCOMPARECHANNEL {
     std::string strTitle;              /* heading, e.g. "CH9(O1)" */
@@ -42,17 +40,16 @@ typedef struct tagCOMPARISON {
     std::vector<std::string> aBands;
     std::vector<double> adBandMin, adBandMax;   /* Hz */
     std::vector<double> adFreq;        /* Hz, per spectrum row */
-    std::vector<std::vector<double>> aadSpectrum[2];  /* per channel, per row (uV^2) */
+    std::vector<std::vector<double>> aadSpectrum[2];  /* per channel, per row: uV^2, or uV^2/Hz */
+    BOOL bDensity;                     /* the spectra are densities, per Hz */
     std::vector<COMPARECHANNEL> aChannels;
 } COMPARISON;
 
-BOOL CmpBuild(const REPORT aReport[2], const double *pdUvPerStep, double dPeakMin, double dPeakMax, COMPARISON *pCmp, char *pszError,
-              size_t cbError);
-/* Fills pCmp's bands, spectra and channels from the two reports (labels
- * and pages are the caller's); pdUvPerStep holds the step of each of the
- * reports' channels, in their order. The peak lies between dPeakMin and dPeakMax
- * Hz. FALSE, with a reason, when a report has no averaged spectrum or the
- * two differ in channels or rows. */
+BOOL CmpBuild(const REPORT aReport[2], const RUNSUMMARY aSummary[2], COMPARISON *pCmp, char *pszError, size_t cbError);
+/* Fills pCmp's bands, spectra and channels from the two runs' reports and
+ * summaries (labels and pages are the caller's). FALSE, with a reason,
+ * when a report has no averaged spectrum or the two differ in channels,
+ * bands or rows. */
 
 double CmpRatio(double dA, double dB);
 /* dB / dA, NaN when either is NaN or dA is not above 0. */

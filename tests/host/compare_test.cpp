@@ -3,9 +3,12 @@
 
 #include <math.h>
 
+#include <cairo.h>
+
 #include <sstream>
 
 #include "annotations.h"
+#include "compareplot.h"
 #include "comparetable.h"
 #include "demorec.h"
 #include "hosttest.h"
@@ -149,7 +152,8 @@ TEST(CompareCli, AlphaRisesInTheBuiltInRecordingsSecondHalf)
 {
     TempFolder tmp;
     RUNOUTPUT out = RunHost("compare --a-seconds 0-90 --b 10-18 --channels Fp1,O1 --labels open,closed --settings "
-                            + tmp.Path("settings") + " --out " + tmp.Path("out") + " --quiet");
+                            + tmp.Path("settings") + " --out " + tmp.Path("out") + " --pictures " + tmp.Path("pics")
+                            + " --quiet");
     ASSERT_EQ(0, out.nExit) << out.strErr;
     EXPECT_NE(std::string::npos, out.strOut.find("A  open: pages 1-9, 9 sections averaged")) << out.strOut;
     std::string strCsv = ReadWhole(tmp.Path("out/compare.csv"));
@@ -167,6 +171,24 @@ TEST(CompareCli, AlphaRisesInTheBuiltInRecordingsSecondHalf)
     EXPECT_NEAR(log10(dRatio), ReportParseNumber(aCells[7].c_str(), &bOk), 1e-5);
     EXPECT_NEAR(10.0, ReportParseNumber(aCells[8].c_str(), &bOk), 0.3);   // the peak stays near 10 Hz
     EXPECT_TRUE(bOk) << aCells[8];
+    // Each channel's picture holds both spectra in their colours.
+    for (const char *pszName : {"compare-CH1.png", "compare-CH2.png"}) {
+        cairo_surface_t *pPng = cairo_image_surface_create_from_png(tmp.Path(std::string("pics/") + pszName).c_str());
+        ASSERT_EQ(CAIRO_STATUS_SUCCESS, cairo_surface_status(pPng)) << pszName;
+        EXPECT_EQ(CMPPLOT_WIDTH, cairo_image_surface_get_width(pPng));
+        int anCount[2] = {0, 0};
+        unsigned char *pb = cairo_image_surface_get_data(pPng);
+        for (int y = 0; y < cairo_image_surface_get_height(pPng); y++) {
+            const uint32_t *pRow = (const uint32_t *)(pb + y * cairo_image_surface_get_stride(pPng));
+            for (int x = 0; x < CMPPLOT_WIDTH; x++) {
+                anCount[0] += (pRow[x] & 0xffffff) == CMPPLOT_COLOUR_A;
+                anCount[1] += (pRow[x] & 0xffffff) == CMPPLOT_COLOUR_B;
+            }
+        }
+        cairo_surface_destroy(pPng);
+        EXPECT_GT(anCount[0], 200) << pszName;   // more than the legend's line
+        EXPECT_GT(anCount[1], 200) << pszName;
+    }
 }
 
 TEST(CompareCli, BadSetsExitTwoWithAReason)
