@@ -83,37 +83,39 @@ static int Annotations(SELECTING *pSel, char *pszError, size_t cbError)
     return EXIT_OK;
 }
 
-// The pages of set nSet; an exit status with a reason when there are none.
-static int SelectPages(SELECTING *pSel, int nSet, std::vector<ADDRANGE> *paPages, char *pszError, size_t cbError)
+static int PagesListed(const SELECTING *pSel, const char *pszOption, const CONDITION &cond,
+                       std::vector<ADDRANGE> *paPages, char *pszError, size_t cbError)
 {
-    const CONDITION &cond = pSel->pOpt->aCondition[nSet];
+    *paPages = cond.aPages;
+    int nLast = 0;
+    for (const ADDRANGE &range : cond.aPages)
+        nLast = range.nLast > nLast ? range.nLast : nLast;
+    if (nLast <= pSel->nPages)
+        return EXIT_OK;
+    snprintf(pszError, cbError, "%s: page %d does not exist; the recording has %d pages of %d s", pszOption, nLast,
+             pSel->nPages, pSel->pOpt->nPageSeconds);
+    return EXIT_BADARGS;
+}
+
+static int PagesBySeconds(const SELECTING *pSel, const char *pszOption, const CONDITION &cond,
+                          std::vector<ADDRANGE> *paPages, char *pszError, size_t cbError)
+{
     const int nSeconds = pSel->pOpt->nPageSeconds;
-    const char *pszOption = OptionName(nSet, cond.nKind);
-    if (cond.nKind == COND_PAGES) {
-        *paPages = cond.aPages;
-        int nLast = 0;
-        for (const ADDRANGE &range : cond.aPages)
-            nLast = range.nLast > nLast ? range.nLast : nLast;
-        if (nLast > pSel->nPages) {
-            snprintf(pszError, cbError, "%s: page %d does not exist; the recording has %d pages of %d s", pszOption,
-                     nLast, pSel->nPages, nSeconds);
-            return EXIT_BADARGS;
-        }
+    *paPages = PageSelectSeconds(cond.dFrom, cond.dTo, nSeconds, pSel->nPages);
+    if (!paPages->empty())
         return EXIT_OK;
-    }
-    if (cond.nKind == COND_SECONDS) {
-        *paPages = PageSelectSeconds(cond.dFrom, cond.dTo, nSeconds, pSel->nPages);
-        if (paPages->empty()) {
-            snprintf(pszError, cbError, "%s %g-%g: no page of %d s lies wholly inside (the recording has %d pages, %d s)",
-                     pszOption, cond.dFrom, cond.dTo, nSeconds, pSel->nPages, pSel->nPages * nSeconds);
-            return EXIT_BADARGS;
-        }
-        return EXIT_OK;
-    }
+    snprintf(pszError, cbError, "%s %g-%g: no page of %d s lies wholly inside (the recording has %d pages, %d s)",
+             pszOption, cond.dFrom, cond.dTo, nSeconds, pSel->nPages, pSel->nPages * nSeconds);
+    return EXIT_BADARGS;
+}
+
+static int PagesByAnnotation(SELECTING *pSel, const char *pszOption, const CONDITION &cond,
+                             std::vector<ADDRANGE> *paPages, char *pszError, size_t cbError)
+{
     int nCode = Annotations(pSel, pszError, cbError);
     if (nCode != EXIT_OK)
         return nCode;
-    *paPages = PageSelectAnnotation(pSel->aAnn, cond.strAnnotation, nSeconds, pSel->nPages);
+    *paPages = PageSelectAnnotation(pSel->aAnn, cond.strAnnotation, pSel->pOpt->nPageSeconds, pSel->nPages);
     if (!paPages->empty())
         return EXIT_OK;
     BOOL bKnown = FALSE;
@@ -121,11 +123,23 @@ static int SelectPages(SELECTING *pSel, int nSet, std::vector<ADDRANGE> *paPages
         bKnown = bKnown || ann.strText == cond.strAnnotation;
     if (bKnown)
         snprintf(pszError, cbError, "%s '%s': the annotation marks no whole page of %d s of the recording", pszOption,
-                 cond.strAnnotation.c_str(), nSeconds);
+                 cond.strAnnotation.c_str(), pSel->pOpt->nPageSeconds);
     else
         snprintf(pszError, cbError, "%s: no annotation '%s' in %s; its annotations: %s", pszOption,
                  cond.strAnnotation.c_str(), pSel->pOpt->strRecording.c_str(), AnnotationTexts(pSel->aAnn).c_str());
     return EXIT_BADARGS;
+}
+
+// The pages of set nSet; an exit status with a reason when there are none.
+static int SelectPages(SELECTING *pSel, int nSet, std::vector<ADDRANGE> *paPages, char *pszError, size_t cbError)
+{
+    const CONDITION &cond = pSel->pOpt->aCondition[nSet];
+    const char *pszOption = OptionName(nSet, cond.nKind);
+    if (cond.nKind == COND_PAGES)
+        return PagesListed(pSel, pszOption, cond, paPages, pszError, cbError);
+    if (cond.nKind == COND_SECONDS)
+        return PagesBySeconds(pSel, pszOption, cond, paPages, pszError, cbError);
+    return PagesByAnnotation(pSel, pszOption, cond, paPages, pszError, cbError);
 }
 
 static BOOL LoadRecording(const HOSTOPTIONS *pOpt, RECORDING *pRec, char *pszError, size_t cbError)
