@@ -215,6 +215,10 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
         pOpt->strJsonFile = pszValue;
         return !pOpt->strJsonFile.empty() || Fail(pszError, cbError, "--json: give a file");
     }
+    if (strcmp(pszName, "--html") == 0) {
+        pOpt->strHtmlFile = pszValue;
+        return !pOpt->strHtmlFile.empty() || Fail(pszError, cbError, "--html: give a file");
+    }
     if (strcmp(pszName, "--picture-size") == 0)
         return ParsePictureSize(pszValue, pOpt)
             || Fail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
@@ -225,7 +229,7 @@ static BOOL IsKnownOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
                                              "--section-offset", "--add", "--set", "--settings",
-                                             "--pictures", "--picture-size", "--json"};
+                                             "--pictures", "--picture-size", "--json", "--html"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
             return TRUE;
@@ -342,6 +346,8 @@ void CmdPrintUsage(FILE *pOut)
           "                           the coherence window as coherence.png\n"
           "  --picture-size WxH       size of the analysis window's picture (1280x800)\n"
           "  --json FILE              also write the summary's numbers as UTF-8 JSON\n"
+          "  --html FILE              also write a report to read: one HTML file with the\n"
+          "                           recording, settings, pictures, numbers and ADD log\n"
           "  --quiet                  no progress and no information texts\n"
           "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",
           pOut);

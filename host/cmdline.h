@@ -6,7 +6,7 @@
  *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
  *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
  *           [--settings DIR] [--pictures DIR [--picture-size WxH]]
- *           [--json FILE] [--quiet]
+ *           [--json FILE] [--html FILE] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
  *   qfftana compare [RECORDING] --a PAGES|--a-seconds FROM-TO|--a-annotation TEXT
@@ -87,6 +87,7 @@ typedef struct tagHOSTOPTIONS {
     std::string strPicturesDir;         // --pictures; empty: no pictures
     int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
     std::string strJsonFile;            // --json; empty: none
+    std::string strHtmlFile;            // --html; empty: none
     BOOL bQuiet;
     CONDITION aCondition[2];            // compare: --a..., --b...
     std::string strCompareHtml;         // compare: --html
