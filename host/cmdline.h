@@ -90,7 +90,6 @@ typedef struct tagHOSTOPTIONS {
     std::string strHtmlFile;            // --html; empty: none
     BOOL bQuiet;
     CONDITION aCondition[2];            // compare: --a..., --b...
-    std::string strCompareHtml;         // compare: --html
 } HOSTOPTIONS;
 
 BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t cbError);

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "annotations.h"
+#include "comparehtml.h"
 #include "compareplot.h"
 #include "comparetable.h"
 #include "demorec.h"
@@ -178,7 +179,8 @@ static int RunSet(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &s
     opt.bAddAll = FALSE;
     opt.aAddRanges = aPages;
     opt.strOutDir = pOpt->strOutDir + (nSet == 0 ? "/a" : "/b");
-    opt.strPicturesDir.clear();   // the comparison draws its own
+    opt.strPicturesDir.clear();   // the comparison draws its own and writes its own HTML
+    opt.strHtmlFile.clear();
     if (!pOpt->bQuiet)
         fprintf(stderr, "qfftana: set %c (%s): pages %s\n", 'A' + nSet, pOpt->aCondition[nSet].strLabel.c_str(),
                 PageSelectText(aPages).c_str());
@@ -228,39 +230,58 @@ static std::string PictureName(const std::string &strTitle, size_t nChannel)
     return "compare-CH" + std::to_string(n) + ".png";
 }
 
-static BOOL WritePictures(const HOSTOPTIONS *pOpt, const COMPARISON *pCmp, double dMinHz, double dMaxHz,
-                          char *pszError, size_t cbError)
+// Each channel's picture as PNG bytes.
+static BOOL DrawPictures(const COMPARISON *pCmp, const RUNSETTINGS *pSettings, std::vector<std::string> *paPng,
+                         char *pszError, size_t cbError)
 {
-    if (!MakeFolder(pOpt->strPicturesDir, pszError, cbError))
-        return FALSE;
+    // The frequencies the analysis window shows.
+    double dMinHz = pSettings->ranges.dDisplayMin, dMaxHz = pSettings->ranges.dDisplayMax;
+    if (!(dMaxHz > dMinHz))
+        dMinHz = 0.0, dMaxHz = 30.0;
+    paPng->assign(pCmp->aChannels.size(), std::string());
     for (size_t c = 0; c < pCmp->aChannels.size(); c++) {
-        std::string strPng, strPath = pOpt->strPicturesDir + "/" + PictureName(pCmp->aChannels[c].strTitle, c);
-        if (!CmpPlotPng(pCmp, c, dMinHz, dMaxHz, &strPng)) {
-            snprintf(pszError, cbError, "cannot draw %s", strPath.c_str());
+        if (!CmpPlotPng(pCmp, c, dMinHz, dMaxHz, &(*paPng)[c])) {
+            snprintf(pszError, cbError, "cannot draw the picture of %s", pCmp->aChannels[c].strTitle.c_str());
             return FALSE;
         }
-        if (!WriteText(strPath, strPng, pszError, cbError))
+    }
+    return TRUE;
+}
+
+static BOOL WritePictures(const std::string &strDir, const COMPARISON *pCmp, const std::vector<std::string> &aPng,
+                          char *pszError, size_t cbError)
+{
+    if (!MakeFolder(strDir, pszError, cbError))
+        return FALSE;
+    for (size_t c = 0; c < aPng.size(); c++) {
+        if (!WriteText(strDir + "/" + PictureName(pCmp->aChannels[c].strTitle, c), aPng[c], pszError, cbError))
             return FALSE;
     }
     return TRUE;
 }
 
-// The comparison's outputs beside the printed table.
-static int WriteOutputs(const HOSTOPTIONS *pOpt, const RUNSETTINGS *pSettings, const COMPARISON *pCmp,
-                        char *pszError, size_t cbError)
+// The comparison's files beside the printed table; an exit status.
+static int WriteOutputs(const HOSTOPTIONS *pOpt, const RECORDING *pRec, const RUNSUMMARY *pSummary,
+                        const COMPARISON *pCmp, char *pszError, size_t cbError)
 {
     std::string strCsv = pOpt->strOutDir + "/compare.csv";
     if (!WriteText(strCsv, CmpCsvText(pCmp), pszError, cbError))
         return EXIT_NOREPORT;
     printf("table      %s\n", strCsv.c_str());
-    // The pictures show the frequencies the analysis window shows.
-    double dMinHz = pSettings->ranges.dDisplayMin, dMaxHz = pSettings->ranges.dDisplayMax;
-    if (!(dMaxHz > dMinHz))
-        dMinHz = 0.0, dMaxHz = 30.0;
+    if (pOpt->strPicturesDir.empty() && pOpt->strHtmlFile.empty())
+        return EXIT_OK;
+    std::vector<std::string> aPng;
+    if (!DrawPictures(pCmp, &pSummary->settings, &aPng, pszError, cbError))
+        return EXIT_NOREPORT;
     if (!pOpt->strPicturesDir.empty()) {
-        if (!WritePictures(pOpt, pCmp, dMinHz, dMaxHz, pszError, cbError))
+        if (!WritePictures(pOpt->strPicturesDir, pCmp, aPng, pszError, cbError))
             return EXIT_NOREPORT;
         printf("pictures   %s/compare-CH*.png\n", pOpt->strPicturesDir.c_str());
+    }
+    if (!pOpt->strHtmlFile.empty()) {
+        if (!CmpWriteHtml(pOpt->strHtmlFile, pRec, pSummary, pCmp, aPng, pszError, cbError))
+            return EXIT_NOREPORT;
+        printf("html       %s\n", pOpt->strHtmlFile.c_str());
     }
     return EXIT_OK;
 }
@@ -301,6 +322,6 @@ int CompareRun(HOSTOPTIONS *pOpt)
         cmp.astrPages[s] = PageSelectText(aaPages[s]);
     }
     CmpPrint(&cmp, stdout);
-    nCode = WriteOutputs(pOpt, &settings, &cmp, szError, sizeof(szError));
+    nCode = WriteOutputs(pOpt, &rec, &aSummary[0], &cmp, szError, sizeof(szError));
     return nCode == EXIT_OK ? EXIT_OK : Complain(nCode, szError);
 }

@@ -19,7 +19,7 @@ static BOOL Fail(char *pszError, size_t cbError, const char *pszFormat, ...)
 BOOL CmpIsOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--a", "--b", "--a-seconds", "--b-seconds", "--a-annotation",
-                                             "--b-annotation", "--labels", "--html", "--add"};
+                                             "--b-annotation", "--labels", "--add", "--json"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
             return TRUE;
@@ -80,10 +80,8 @@ BOOL CmpParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *pOpt
     if (strcmp(pszName, "--labels") == 0)
         return ParseLabels(pszValue, pOpt)
             || Fail(pszError, cbError, "--labels: '%s' is not two names with a comma between, such as \"eyes open,eyes closed\"", pszValue);
-    if (strcmp(pszName, "--html") == 0) {
-        pOpt->strCompareHtml = pszValue;
-        return !pOpt->strCompareHtml.empty() || Fail(pszError, cbError, "--html: give a file name");
-    }
+    if (strcmp(pszName, "--json") == 0)
+        return Fail(pszError, cbError, "compare writes no JSON; its table is OUT/compare.csv");
     return ParseCondition(pszName, pszValue, &pOpt->aCondition[pszName[2] == 'a' ? 0 : 1], pszError, cbError);
 }
 

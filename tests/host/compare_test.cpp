@@ -151,14 +151,14 @@ static std::vector<std::string> Cells(const std::string &strLine)
 TEST(CompareCli, AlphaRisesInTheBuiltInRecordingsSecondHalf)
 {
     TempFolder tmp;
-    RUNOUTPUT out = RunHost("compare --a-seconds 0-90 --b 10-18 --channels Fp1,O1 --labels open,closed --settings "
+    RUNOUTPUT out = RunHost("compare --a-seconds 0-90 --b 10-18 --channels Fp1,O1 --labels 'open,<closed>' --settings "
                             + tmp.Path("settings") + " --out " + tmp.Path("out") + " --pictures " + tmp.Path("pics")
-                            + " --quiet");
+                            + " --html " + tmp.Path("cmp.html") + " --quiet");
     ASSERT_EQ(0, out.nExit) << out.strErr;
     EXPECT_NE(std::string::npos, out.strOut.find("A  open: pages 1-9, 9 sections averaged")) << out.strOut;
     std::string strCsv = ReadWhole(tmp.Path("out/compare.csv"));
-    ASSERT_EQ(0u, strCsv.find("channel,band,from (Hz),to (Hz),power open (uV^2),power closed (uV^2),"
-                              "ratio closed / open,log10 ratio closed / open,peak open (Hz),peak closed (Hz)\r\n"));
+    ASSERT_EQ(0u, strCsv.find("channel,band,from (Hz),to (Hz),power open (uV^2),power <closed> (uV^2),"
+                              "ratio <closed> / open,log10 ratio <closed> / open,peak open (Hz),peak <closed> (Hz)\r\n"));
     size_t nAt = strCsv.find("\r\nCH2(O1),alpha,");
     ASSERT_NE(std::string::npos, nAt) << strCsv;
     std::vector<std::string> aCells = Cells(strCsv.substr(nAt + 2, strCsv.find("\r\n", nAt + 2) - nAt - 2));
@@ -189,6 +189,14 @@ TEST(CompareCli, AlphaRisesInTheBuiltInRecordingsSecondHalf)
         EXPECT_GT(anCount[0], 200) << pszName;   // more than the legend's line
         EXPECT_GT(anCount[1], 200) << pszName;
     }
+    // The HTML report embeds both pictures and escapes the labels.
+    std::string strHtml = ReadWhole(tmp.Path("cmp.html"));
+    size_t nPictures = 0;
+    for (size_t n = strHtml.find("data:image/png;base64,"); n != std::string::npos; n = strHtml.find("data:image/png;base64,", n + 1))
+        nPictures++;
+    EXPECT_EQ(2u, nPictures);
+    EXPECT_NE(std::string::npos, strHtml.find("&lt;closed&gt;"));
+    EXPECT_EQ(std::string::npos, strHtml.find("<closed>"));
 }
 
 TEST(CompareCli, BadSetsExitTwoWithAReason)
