@@ -199,6 +199,21 @@ TEST_F(Spectrum, PageWithMissingOrRejectedChannelSendsNoText)
     EXPECT_EQ(Record()->wFFTDone, 1) << "C3 was analysed";
 }
 
+// Page results; the report's band tables come from the ADD sums instead.
+TEST_F(Spectrum, BandPowersSplitTheDisplayRange)
+{
+    WriteSettings({{4, "C3"}});
+    Start(TwoChannels());
+    SendPage(0, Sines(500, 5000, {{1000, 6}, {1000, 10}}, 5.0));
+    SetArea(0);
+    auto pData = Record();
+    float fTheta = pData->aBand[1].afBandPercent[0], fAlpha = pData->aBand[2].afBandPercent[0];
+    EXPECT_NEAR(fTheta, 50.0f, 1.0f);
+    EXPECT_NEAR(fAlpha, 50.0f, 1.0f);
+    EXPECT_NEAR(pData->aBand[1].afBandPower[0], 500000.0f, 5000.0f);
+    EXPECT_LT(pData->aBand[3].afBandPercent[0], 1.0f);
+}
+
 TEST_F(Spectrum, CoherenceFillsUpperTriangleOfBoundPairs)
 {
     WriteSettings({{4, "C3"}, {4, "C4"}, {4, "Cz"}}, {}, true);
