@@ -214,6 +214,25 @@ TEST_F(Spectrum, BandPowersSplitTheDisplayRange)
     EXPECT_LT(pData->aBand[3].afBandPercent[0], 1.0f);
 }
 
+// 1024 points at 500 Hz put lines 0.48828125 Hz apart, so 4 Hz and 8 Hz fall
+// in lines 8 and 16, each the last line of one band and the first of the
+// next. Under Hann a sine on a line leaves 2/3 of its power there and 1/6 on
+// each neighbour: a band holds 5/6 of a sine on its edge line, and a band
+// edge one line off moves a sixth.
+TEST_F(Spectrum, BandEdgeLinesBelongToBothNeighbours)
+{
+    WriteSettings({{4, "C3"}});
+    Start(TwoChannels());
+    const double dLine = 500.0 / 1024.0;
+    SendPage(0, Sines(500, 5000, {{1000, 8 * dLine}, {1000, 16 * dLine}}));
+    SetArea(0);
+    auto pData = Record();
+    // The window is not exactly periodic in the block, hence the tolerance.
+    const float afExpected[] = {250.0f / 6, 500.0f / 6, 250.0f / 6, 0.0f}; // delta to beta
+    for (int b = 0; b < 4; b++)
+        EXPECT_NEAR(pData->aBand[b].afBandPercent[0], afExpected[b], 1.5f) << "band " << b;
+}
+
 TEST_F(Spectrum, CoherenceFillsUpperTriangleOfBoundPairs)
 {
     WriteSettings({{4, "C3"}, {4, "C4"}, {4, "Cz"}}, {}, true);
