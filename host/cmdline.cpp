@@ -1,6 +1,8 @@
 // Parsing the command line: commands, options and their values.
 #include "cmdline.h"
 
+#include "compareargs.h"
+
 #include <errno.h>
 #include <stdarg.h>
 #include <stdlib.h>
@@ -83,13 +85,9 @@ static BOOL ParseChannels(const char *psz, HOSTOPTIONS *pOpt, char *pszError, si
     return TRUE;
 }
 
-// "all", "none" or a list of pages and ranges: "1,3-7,10".
-static BOOL ParseAdd(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+BOOL CmdParsePageList(const char *psz, std::vector<ADDRANGE> *paRanges)
 {
-    pOpt->aAddRanges.clear();
-    pOpt->bAddAll = strcmp(psz, "all") == 0;
-    if (pOpt->bAddAll || strcmp(psz, "none") == 0)
-        return TRUE;
+    paRanges->clear();
     for (const std::string &strPart : SplitCommas(psz)) {
         ADDRANGE range = {};
         size_t nDash = strPart.find('-');
@@ -97,10 +95,21 @@ static BOOL ParseAdd(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t 
         std::string strLast = nDash == std::string::npos ? strFirst : strPart.substr(nDash + 1);
         if (!ParseInt(strFirst.c_str(), 1, 1000000, &range.nFirst)
             || !ParseInt(strLast.c_str(), 1, 1000000, &range.nLast) || range.nLast < range.nFirst)
-            return Fail(pszError, cbError, "--add: '%s' is not all, none or a list of pages such as 1,3-7", psz);
-        pOpt->aAddRanges.push_back(range);
+            return FALSE;
+        paRanges->push_back(range);
     }
     return TRUE;
+}
+
+// "all", "none" or a list of pages and ranges: "1,3-7,10".
+static BOOL ParseAdd(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+{
+    pOpt->aAddRanges.clear();
+    pOpt->bAddAll = strcmp(psz, "all") == 0;
+    if (pOpt->bAddAll || strcmp(psz, "none") == 0)
+        return TRUE;
+    return CmdParsePageList(psz, &pOpt->aAddRanges)
+        || Fail(pszError, cbError, "--add: '%s' is not all, none or a list of pages such as 1,3-7", psz);
 }
 
 // "[FILE.]SECTION.KEY=VALUE"; FILE is QFFTANA (the default) or QFFTANAX.
@@ -153,7 +162,8 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
         int nCommand;
     } aCommand[] = {
         {"demo", CMD_DEMO}, {"analyze", CMD_ANALYZE}, {"info", CMD_INFO},
-        {"make-demo", CMD_MAKEDEMO}, {"dialogs", CMD_DIALOGS}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
+        {"make-demo", CMD_MAKEDEMO}, {"compare", CMD_COMPARE}, {"dialogs", CMD_DIALOGS}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
+        {"--version", CMD_VERSION}, {"version", CMD_VERSION},
     };
     for (const auto &cmd : aCommand) {
         if (strcmp(psz, cmd.pszName) == 0) {
@@ -166,7 +176,8 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
 
 static BOOL TakesAnalysisOptions(const HOSTOPTIONS *pOpt)
 {
-    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE || pOpt->nCommand == CMD_DIALOGS;
+    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE || pOpt->nCommand == CMD_COMPARE
+        || pOpt->nCommand == CMD_DIALOGS;
 }
 
 static BOOL UsesDemoRecording(const HOSTOPTIONS *pOpt)
@@ -206,6 +217,14 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
         pOpt->strPicturesDir = pszValue;
         return !pOpt->strPicturesDir.empty() || Fail(pszError, cbError, "--pictures: give a folder");
     }
+    if (strcmp(pszName, "--json") == 0) {
+        pOpt->strJsonFile = pszValue;
+        return !pOpt->strJsonFile.empty() || Fail(pszError, cbError, "--json: give a file");
+    }
+    if (strcmp(pszName, "--html") == 0) {
+        pOpt->strHtmlFile = pszValue;
+        return !pOpt->strHtmlFile.empty() || Fail(pszError, cbError, "--html: give a file");
+    }
     if (strcmp(pszName, "--picture-size") == 0)
         return ParsePictureSize(pszValue, pOpt)
             || Fail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
@@ -216,7 +235,7 @@ static BOOL IsKnownOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
                                              "--section-offset", "--add", "--set", "--settings",
-                                             "--pictures", "--picture-size"};
+                                             "--pictures", "--picture-size", "--json", "--html"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
             return TRUE;
@@ -230,6 +249,11 @@ static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszEr
         const char *pszArg = argv[i];
         if (strcmp(pszArg, "--quiet") == 0) {
             pOpt->bQuiet = TRUE;
+        } else if (pOpt->nCommand == CMD_COMPARE && CmpIsOption(pszArg)) {
+            if (i + 1 >= argc)
+                return Fail(pszError, cbError, "%s needs a value", pszArg);
+            if (!CmpParseOption(pszArg, argv[++i], pOpt, pszError, cbError))
+                return FALSE;
         } else if (strncmp(pszArg, "--", 2) == 0) {
             if (!IsKnownOption(pszArg))
                 return Fail(pszError, cbError, "unknown option %s (see qfftana --help)", pszArg);
@@ -262,11 +286,13 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     if (argc < 2)
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
-        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, dialogs)", argv[1]);
-    if (pOpt->nCommand == CMD_HELP)
+        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, compare, dialogs)", argv[1]);
+    if (pOpt->nCommand == CMD_HELP || pOpt->nCommand == CMD_VERSION)
         return TRUE;
     if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
         return FALSE;
+    if (pOpt->nCommand == CMD_COMPARE)
+        return CmpCheck(pOpt, pszError, cbError);
     if (pOpt->nCommand == CMD_DIALOGS && pOpt->strPicturesDir.empty())
         return Fail(pszError, cbError, "dialogs needs --pictures DIR");
     if (!UsesDemoRecording(pOpt) && pOpt->strRecording.empty())
@@ -304,9 +330,17 @@ void CmdPrintUsage(FILE *pOut)
           "      show the recording's format, channels, duration and pages\n"
           "  qfftana make-demo FILE.edf\n"
           "      write the built-in recording as EDF+\n"
+          "  qfftana compare [RECORDING] --a PAGES --b PAGES [--labels A,B] [--out DIR]\n"
+          "          [--pictures DIR] [--html FILE] [analysis options but --add]\n"
+          "      average two sets of pages (the built-in recording without RECORDING) and\n"
+          "      compare their band powers and peak frequencies: DIR/compare.csv\n"
+          "      --a 1-9, --a-seconds 0-90 (pages wholly inside, end excluded) or\n"
+          "      --a-annotation TEXT (pages an EDF+ annotation overlaps); --b the same\n"
           "  qfftana dialogs --pictures DIR [--out DIR] [analysis options]\n"
           "      run the demo, then draw the setup panel (both sizes) and the setup\n"
           "      dialogs and About box, filled from its analysis, as DIR/*.png\n"
+          "  qfftana --version\n"
+          "      show the program's version\n"
           "analysis options:\n"
           "  --channels C3,C4,O1,O2   up to 8 analysis channels by label\n"
           "  --page-seconds S         page length in whole seconds (default: the length\n"
@@ -323,6 +357,9 @@ void CmdPrintUsage(FILE *pOut)
           "                           the coherence window as coherence.png, and the\n"
           "                           views' images as bars-CHn.svg, coherence-bands-A-B.svg\n"
           "  --picture-size WxH       size of the analysis window's picture (1280x800)\n"
+          "  --json FILE              also write the summary's numbers as UTF-8 JSON\n"
+          "  --html FILE              also write a report to read: one HTML file with the\n"
+          "                           recording, settings, pictures, numbers and ADD log\n"
           "  --quiet                  no progress and no information texts\n"
           "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",
           pOut);

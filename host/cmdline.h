@@ -5,9 +5,13 @@
  *   qfftana analyze RECORDING [--out DIR] [--channels C3,C4,...]
  *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
  *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
- *           [--settings DIR] [--pictures DIR [--picture-size WxH]] [--quiet]
+ *           [--settings DIR] [--pictures DIR [--picture-size WxH]]
+ *           [--json FILE] [--html FILE] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
+ *   qfftana compare [RECORDING] --a PAGES|--a-seconds FROM-TO|--a-annotation TEXT
+ *           --b ... [--labels A,B] [--html FILE] [analysis options but --add]
+ *   qfftana --version
  *   qfftana dialogs --pictures DIR [--settings DIR] [--quiet]
  *
  * demo takes every option of analyze; so does dialogs, which runs the
@@ -31,6 +35,8 @@ enum {
     CMD_ANALYZE,
     CMD_INFO,
     CMD_MAKEDEMO,
+    CMD_COMPARE,
+    CMD_VERSION,
     CMD_DIALOGS,
 };
 
@@ -45,6 +51,22 @@ enum {
 typedef struct tagADDRANGE {
     int nFirst, nLast;    // 1-based pages, nFirst <= nLast
 } ADDRANGE;
+
+enum {
+    COND_NONE,
+    COND_PAGES,
+    COND_SECONDS,
+    COND_ANNOTATION,
+};
+
+// One of the two sets of pages compare averages.
+typedef struct tagCONDITION {
+    int nKind;                     // COND_*
+    std::vector<ADDRANGE> aPages;  // COND_PAGES
+    double dFrom, dTo;             // COND_SECONDS: from inclusive, to exclusive
+    std::string strAnnotation;     // COND_ANNOTATION: the annotation's text
+    std::string strLabel;          // "A" / "B" unless --labels names them
+} CONDITION;
 
 typedef struct tagSETTING {
     std::string strFile;      // "QFFTANA.INI" or "QFFTANAX.INI"
@@ -67,7 +89,10 @@ typedef struct tagHOSTOPTIONS {
     std::string strSettingsDir;         // empty: the per-user folder
     std::string strPicturesDir;         // --pictures; empty: no pictures
     int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
+    std::string strJsonFile;            // --json; empty: none
+    std::string strHtmlFile;            // --html; empty: none
     BOOL bQuiet;
+    CONDITION aCondition[2];            // compare: --a..., --b...
 } HOSTOPTIONS;
 
 BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t cbError);
@@ -75,6 +100,9 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
  * one-line reason in pszError, for an unknown command or option, a missing
  * or malformed value, or an option the command does not take. No
  * arguments, "help", "-h" and "--help" give CMD_HELP. */
+
+BOOL CmdParsePageList(const char *psz, std::vector<ADDRANGE> *paRanges);
+/* A list of pages and ranges such as "1,3-7,10"; FALSE when malformed. */
 
 BOOL CmdWantsPage(const HOSTOPTIONS *pOpt, int nPage);
 /* Whether the 1-based page nPage is to be added. */

@@ -1,6 +1,8 @@
 // The CSV report read back and summarised.
 #include "report.h"
 
+#include "peak.h"
+
 #include <math.h>
 #include <string.h>
 
@@ -91,7 +93,7 @@ static bool ParsePercentTable(const std::vector<std::string> &aLines, REPORT *pR
     for (size_t c = 3; c < aHeading.size(); c++) {
         REPORTCHANNEL ch;
         ch.strTitle = aHeading[c];
-        ch.dMeanFreq = ch.dEdgeFreq = NAN;
+        ch.dMeanFreq = ch.dEdgeFreq = ch.dPeakFreq = NAN;
         pReport->aChannels.push_back(ch);
     }
     for (i += 2; i < aLines.size() && !aLines[i].empty(); i++) {
@@ -111,6 +113,21 @@ static bool ParsePercentTable(const std::vector<std::string> &aLines, REPORT *pR
         }
     }
     return true;
+}
+
+// "Count No.,Start Time,Stop Time" then "k, hh:mm:ss.ttt, hh:mm:ss.ttt".
+static void ParseAddLog(const std::vector<std::string> &aLines, REPORT *pReport)
+{
+    size_t i = FindLine(aLines, "Count No.,");
+    for (i++; i < aLines.size() && !aLines[i].empty(); i++) {
+        std::vector<std::string> aCells = SplitLine(aLines[i]);
+        if (aCells.size() != 3)
+            break;
+        for (std::string &strCell : aCells)
+            strCell.erase(0, strCell.find_first_not_of(' '));
+        pReport->aAddStart.push_back(aCells[1]);
+        pReport->aAddStop.push_back(aCells[2]);
+    }
 }
 
 // Rows "f,v1,v2,...," with a cell for each channel that has a spectrum.
@@ -152,6 +169,7 @@ bool ReportParse(const std::string &strText, REPORT *pReport, char *pszError, si
     pReport->nAddCount = (int)ReportParseNumber(aLines[iCount].c_str() + strlen("Average Count,"), &bOk);
     if (!bOk)
         return Fail(pszError, cbError, "the Average Count is no number");
+    ParseAddLog(aLines, pReport);
     return ParsePercentTable(aLines, pReport, pszError, cbError) && ParseSpectrum(aLines, pReport);
 }
 
@@ -222,7 +240,9 @@ static void ComputeShares(const REPORT *pReport, REPORTCHANNEL *pCh, const FREQR
     double dTotal = LinePower(adFreq, pCh->adSpectrum, dStep, line(pRanges->dDisplayMin), line(pRanges->dDisplayMax));
     for (size_t b = 0; b < pReport->aBands.size(); b++) {
         double dBand = LinePower(adFreq, pCh->adSpectrum, dStep, line(pReport->adBandMin[b]), line(pReport->adBandMax[b]));
-        pCh->adAvgPercent.push_back(dTotal > 0.0 && !isnan(pReport->adBandMax[b]) ? dBand * 100.0 / dTotal : NAN);
+        bool bKnown = !isnan(pReport->adBandMax[b]);
+        pCh->adAvgPower.push_back(bKnown ? dBand : NAN);
+        pCh->adAvgPercent.push_back(dTotal > 0.0 && bKnown ? dBand * 100.0 / dTotal : NAN);
     }
 }
 
@@ -230,11 +250,18 @@ void ReportComputeFrequencies(REPORT *pReport, const FREQRANGES *pRanges)
 {
     for (REPORTCHANNEL &ch : pReport->aChannels) {
         ch.adAvgPercent.clear();
+        ch.adAvgPower.clear();
         if (ch.adSpectrum.size() == pReport->adFreq.size() && !ch.adSpectrum.empty()) {
             ComputeChannel(pReport->adFreq, &ch, pRanges);
             ComputeShares(pReport, &ch, pRanges);
         }
     }
+}
+
+void ReportComputePeaks(REPORT *pReport, double dPeakMinHz, double dPeakMaxHz)
+{
+    for (REPORTCHANNEL &ch : pReport->aChannels)
+        ch.dPeakFreq = PeakFrequency(pReport->adFreq, ch.adSpectrum, dPeakMinHz, dPeakMaxHz);
 }
 
 static void PrintValue(FILE *pOut, double d, const char *pszUnit)
@@ -250,19 +277,20 @@ void ReportPrintSummary(const REPORT *pReport, FILE *pOut)
     bool bAveraged = !pReport->aChannels.empty();
     for (const REPORTCHANNEL &ch : pReport->aChannels)
         bAveraged = bAveraged && ch.adAvgPercent.size() == pReport->aBands.size();
-    fprintf(pOut, "%s\n", bAveraged ? "band shares, mean and edge frequency of the averaged spectrum:"
+    fprintf(pOut, "%s\n", bAveraged ? "band shares, mean, edge and peak frequency of the averaged spectrum:"
                                     : "band shares of the last page or section (the plug-in's table); "
-                                      "mean and edge frequency of the averaged spectrum:");
+                                      "mean, edge and peak frequency of the averaged spectrum:");
     fprintf(pOut, "%-14s", "channel");
     for (const std::string &strBand : pReport->aBands)
         fprintf(pOut, " %9.9s", strBand.c_str());
-    fprintf(pOut, " %9s %9s\n", "mean Hz", "edge Hz");
+    fprintf(pOut, " %9s %9s %9s\n", "mean Hz", "edge Hz", "peak Hz");
     for (const REPORTCHANNEL &ch : pReport->aChannels) {
         fprintf(pOut, "%-14.14s", ch.strTitle.c_str());
         for (double d : bAveraged ? ch.adAvgPercent : ch.adPercent)
             PrintValue(pOut, d, "%");
         PrintValue(pOut, ch.dMeanFreq, " ");
         PrintValue(pOut, ch.dEdgeFreq, " ");
+        PrintValue(pOut, ch.dPeakFreq, " ");
         fputc('\n', pOut);
     }
 }

@@ -91,6 +91,10 @@ extern "C" HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy)
 {
     if (!DcGet(hdc))
         return NULL;
+    // An empty size gives the stock 1 x 1 bitmap a new memory context
+    // holds, as Windows answers.
+    if (cx == 0 || cy == 0)
+        return (HBITMAP)BitmapDefault();
     return BitmapCreate(cx, cy);
 }
 

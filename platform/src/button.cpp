@@ -19,7 +19,7 @@ static UINT ButtonType(HWND hWnd)
     return static_cast<UINT>(GetWindowLongA(hWnd, GWL_STYLE)) & BS_TYPEMASK;
 }
 
-static BOOL ButtonIsCheckable(UINT uType)
+BOOL ButtonIsCheckable(UINT uType)
 {
     switch (uType) {
     case BS_CHECKBOX:

@@ -337,28 +337,15 @@ void ButtonDraw(HWND hWnd, HDC hdc)
     LONG lStyle = GetWindowLongA(hWnd, GWL_STYLE);
     UINT uState = static_cast<UINT>(SendMessageA(hWnd, BM_GETSTATE, 0, 0));
     SelectControlFont(hWnd, hdc);
-    switch (static_cast<UINT>(lStyle) & BS_TYPEMASK) {
-    case BS_GROUPBOX:
+    UINT uType = static_cast<UINT>(lStyle) & BS_TYPEMASK;
+    if (uType == BS_GROUPBOX)
         DrawGroupBox(hWnd, hdc, lStyle);
-        break;
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-    case BS_3STATE:
-    case BS_AUTO3STATE:
-        if (lStyle & BS_PUSHLIKE)
-            DrawPushButton(hWnd, hdc, lStyle, (uState & BST_CHECKED) ? (uState | BST_PUSHED) : uState);
-        else
-            DrawCheckButton(hWnd, hdc, lStyle, uState);
-        break;
-    case BS_OWNERDRAW:
-    case BS_USERBUTTON:
-        break;
-    default:
+    else if (ButtonIsCheckable(uType) && !(lStyle & BS_PUSHLIKE))
+        DrawCheckButton(hWnd, hdc, lStyle, uState);
+    else if (ButtonIsCheckable(uType)) // pushed in while checked
+        DrawPushButton(hWnd, hdc, lStyle, (uState & BST_CHECKED) ? (uState | BST_PUSHED) : uState);
+    else if (uType != BS_OWNERDRAW && uType != BS_USERBUTTON)
         DrawPushButton(hWnd, hdc, lStyle, uState);
-        break;
-    }
 }
 
 void StaticDraw(HWND hWnd, HDC hdc)

@@ -337,25 +337,36 @@ extern "C" BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC)
     return TRUE;
 }
 
-extern "C" BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
+BOOL DcSetPoint(HDC hdc, POINT DCSTATE::*pMember, POINT pt, LPPOINT lpptOld,
+                BOOL (WINAPI *pfnSet)(HDC, int, int, LPPOINT))
 {
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return FALSE;
-    MetaRecord(pDc, [=](HDC h) { SetViewportOrgEx(h, x, y, NULL); });
-    if (lppt)
-        *lppt = pDc->st.ptViewportOrg;
-    pDc->st.ptViewportOrg = POINT{x, y};
+    MetaRecord(pDc, [=](HDC h) { pfnSet(h, pt.x, pt.y, NULL); });
+    if (lpptOld)
+        *lpptOld = pDc->st.*pMember;
+    pDc->st.*pMember = pt;
     return TRUE;
 }
 
-extern "C" BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lppt)
+BOOL DcGetPoint(HDC hdc, POINT DCSTATE::*pMember, LPPOINT lppt)
 {
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc || !lppt)
         return FALSE;
-    *lppt = pDc->st.ptViewportOrg;
+    *lppt = pDc->st.*pMember;
     return TRUE;
+}
+
+extern "C" BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
+{
+    return DcSetPoint(hdc, &DCSTATE::ptViewportOrg, POINT{x, y}, lppt, SetViewportOrgEx);
+}
+
+extern "C" BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lppt)
+{
+    return DcGetPoint(hdc, &DCSTATE::ptViewportOrg, lppt);
 }
 
 extern "C" BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
@@ -370,23 +381,12 @@ extern "C" BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
 
 extern "C" BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc)
-        return FALSE;
-    MetaRecord(pDc, [=](HDC h) { SetWindowOrgEx(h, x, y, NULL); });
-    if (lppt)
-        *lppt = pDc->st.ptWindowOrg;
-    pDc->st.ptWindowOrg = POINT{x, y};
-    return TRUE;
+    return DcSetPoint(hdc, &DCSTATE::ptWindowOrg, POINT{x, y}, lppt, SetWindowOrgEx);
 }
 
 extern "C" BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT lppt)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc || !lppt)
-        return FALSE;
-    *lppt = pDc->st.ptWindowOrg;
-    return TRUE;
+    return DcGetPoint(hdc, &DCSTATE::ptWindowOrg, lppt);
 }
 
 extern "C" int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom)

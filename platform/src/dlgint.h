@@ -52,6 +52,9 @@ LRESULT CALLBACK ComboWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
 LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ScrollBarWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
+// A button of type uType (BS_TYPEMASK bits) keeps a check state.
+BOOL ButtonIsCheckable(UINT uType);
+
 // The look of the standard controls (ctllook.cpp): each draws the whole
 // control into hdc from what the control answers to its messages.
 void ButtonDraw(HWND hWnd, HDC hdc);

@@ -250,23 +250,12 @@ template <class PATH> BOOL DrawShape(HDC hdc, const RECT &rc, PATH fnPath)
 
 extern "C" BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc)
-        return FALSE;
-    MetaRecord(pDc, [=](HDC h) { MoveToEx(h, x, y, NULL); });
-    if (lppt)
-        *lppt = pDc->st.ptCur;
-    pDc->st.ptCur = POINT{x, y};
-    return TRUE;
+    return DcSetPoint(hdc, &DCSTATE::ptCur, POINT{x, y}, lppt, MoveToEx);
 }
 
 extern "C" BOOL WINAPI GetCurrentPositionEx(HDC hdc, LPPOINT lppt)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc || !lppt)
-        return FALSE;
-    *lppt = pDc->st.ptCur;
-    return TRUE;
+    return DcGetPoint(hdc, &DCSTATE::ptCur, lppt);
 }
 
 extern "C" BOOL WINAPI LineTo(HDC hdc, int x, int y)

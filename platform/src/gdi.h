@@ -70,6 +70,12 @@ bool DcIsMeta(const GDIOBJ *pDc);
 cairo_surface_t *DcSurface(GDIOBJ *pDc);    // NULL when nothing can be drawn
 RECT DcClipRect(const GDIOBJ *pDc);         // surface coordinates
 POINT DcToSurface(const GDIOBJ *pDc, int x, int y);
+// A point of the context's state (an origin, the current position):
+// set, answering the old one and recording the call pfnSet for metafiles;
+// or read. FALSE for a bad context (or a NULL lppt when reading).
+BOOL DcSetPoint(HDC hdc, POINT DCSTATE::*pMember, POINT pt, LPPOINT lpptOld,
+                BOOL (WINAPI *pfnSet)(HDC, int, int, LPPOINT));
+BOOL DcGetPoint(HDC hdc, POINT DCSTATE::*pMember, LPPOINT lppt);
 // A cairo context on the DC's surface, clipped and translated so that
 // drawing uses logical coordinates; NULL when there is nothing to draw on.
 cairo_t *DcBeginDraw(HDC hdc, GDIOBJ **ppDc);

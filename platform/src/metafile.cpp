@@ -192,6 +192,9 @@ extern "C" BOOL WINAPI DeleteEnhMetaFile(HENHMETAFILE hmf)
 
 // At the frame's own size the calls replay straight into the context;
 // otherwise the picture is drawn at its own size and scaled into lprect.
+// A frame taken from the bounds includes their last pixel, as the header
+// reports them, so a picture 60 pixels wide plays unscaled into a
+// rectangle 59 wide, as on Windows.
 extern "C" BOOL WINAPI PlayEnhMetaFile(HDC hdc, HENHMETAFILE hmf, const RECT *lprect)
 {
     GDIOBJ *pDc = DcGet(hdc);
@@ -199,16 +202,15 @@ extern "C" BOOL WINAPI PlayEnhMetaFile(HDC hdc, HENHMETAFILE hmf, const RECT *lp
         return FALSE;
     std::shared_ptr<METAREC> pMeta = GdiGet(hmf)->pMeta;
     RECT rcFrame = FramePixels(*pMeta);
+    if (!pMeta->fFrame) {
+        rcFrame.right--;
+        rcFrame.bottom--;
+    }
     int cxFrame = rcFrame.right - rcFrame.left, cyFrame = rcFrame.bottom - rcFrame.top;
     int cx = lprect->right - lprect->left, cy = lprect->bottom - lprect->top;
     if (cxFrame <= 0 || cyFrame <= 0)
         return TRUE;
-    // A frame made from the bounds is inclusive, as Win32 makes it: a
-    // picture n pixels wide spans n - 1, and plays unscaled onto a
-    // rectangle of that span.
-    const int nInclusive = pMeta->fFrame ? 0 : 1;
-    const int cxSpan = std::max(1, cxFrame - nInclusive), cySpan = std::max(1, cyFrame - nInclusive);
-    if ((cx == cxSpan && cy == cySpan) || DcIsMeta(pDc)) {
+    if ((cx == cxFrame && cy == cyFrame) || DcIsMeta(pDc)) {
         int nLevel = SaveDC(hdc);
         OffsetViewportOrgEx(hdc, lprect->left - rcFrame.left, lprect->top - rcFrame.top, NULL);
         Replay(hdc, *pMeta);
@@ -220,7 +222,7 @@ extern "C" BOOL WINAPI PlayEnhMetaFile(HDC hdc, HENHMETAFILE hmf, const RECT *lp
     cairo_t *cr = DcBeginDraw(hdc, nullptr);
     if (cr) {
         cairo_translate(cr, lprect->left, lprect->top);
-        cairo_scale(cr, (double)cx / cxSpan, (double)cy / cySpan);
+        cairo_scale(cr, (double)cx / cxFrame, (double)cy / cyFrame);
         cairo_set_source_surface(cr, pPicture, 0, 0);
         cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
         cairo_rectangle(cr, 0, 0, cxFrame, cyFrame);
@@ -244,8 +246,8 @@ extern "C" UINT WINAPI GetEnhMetaFileHeader(HENHMETAFILE hemf, UINT nSize, LPENH
     RECT rcB = pMeta->fBounds ? pMeta->rcBounds : RECT{0, 0, 0, 0};
     hdr.rclBounds = RECTL{rcB.left, rcB.top, rcB.right - 1, rcB.bottom - 1};
     RECT rcF = pMeta->fFrame ? pMeta->rcFrame
-                             : RECT{ToHundredthMm(rcB.left), ToHundredthMm(rcB.top), ToHundredthMm(rcB.right - 1),
-                                    ToHundredthMm(rcB.bottom - 1)};
+                             : RECT{ToHundredthMm(rcB.left), ToHundredthMm(rcB.top), ToHundredthMm(rcB.right),
+                                    ToHundredthMm(rcB.bottom)};
     hdr.rclFrame = RECTL{rcF.left, rcF.top, rcF.right, rcF.bottom};
     hdr.dSignature = ENHMETA_SIGNATURE;
     hdr.nVersion = 0x10000;

@@ -18,13 +18,16 @@ namespace {
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kGreen = RGB(0, 255, 0);
 
-// Paints far beyond its client area, so clipping is what keeps it inside.
+// Paints far beyond its client area, so clipping is what keeps it inside;
+// with its user data set it first clips itself to a square at (5, 5).
 LRESULT CALLBACK GreedyProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (uMsg != WM_PAINT)
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
+    if (GetWindowLongPtrA(hwnd, GWLP_USERDATA))
+        IntersectClipRect(hdc, 5, 5, 15, 15);
     HBRUSH hbr = CreateSolidBrush(kRed);
     RECT rc = {-500, -500, 500, 500};
     FillRect(hdc, &rc, hbr);
@@ -107,40 +110,24 @@ TEST(WindowPaint, HiddenChildDrawsNothing)
     EXPECT_EQ(w.TopPixel(25, 15), RGB(0, 0, 0));
 }
 
-// Clips to a square at (5, 5) before it draws anything, then fills far
-// and wide; its class erases nothing.
-LRESULT CALLBACK ClipFirstProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (uMsg != WM_PAINT)
-        return DefWindowProcA(hwnd, uMsg, wParam, lParam);
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    int nSaved = SaveDC(hdc);
-    IntersectClipRect(hdc, 5, 5, 15, 15);
-    RECT rc = {-500, -500, 500, 500};
-    FillRect(hdc, &rc, (HBRUSH)GetStockObject(BLACK_BRUSH));
-    RestoreDC(hdc, nSaved);
-    EndPaint(hwnd, &ps);
-    return 0;
-}
-
 // A clip rectangle set before the first drawing call lies in the
 // window's own coordinates, not in those of the top-level image.
 TEST(WindowPaint, ClipBeforeTheFirstDrawingIsInClientCoordinates)
 {
     WINPAIR w;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = ClipFirstProc;
-    wc.lpszClassName = "PaintClipFirst";
+    wc.lpfnWndProc = GreedyProc;
+    wc.lpszClassName = "PaintClipFirst";   // erasing nothing, it draws first after the clip
     RegisterClassA(&wc);
     HWND hwnd = CreateWindowExA(0, "PaintClipFirst", "", WS_CHILD | WS_VISIBLE, 40, 30, 30, 30, w.hwndTop, NULL,
                                 NULL, NULL);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 1);
     UpdateWindow(w.hwndTop);
-    EXPECT_EQ(w.TopPixel(45, 35), RGB(0, 0, 0));
-    EXPECT_EQ(w.TopPixel(54, 44), RGB(0, 0, 0));
-    EXPECT_NE(w.TopPixel(44, 35), RGB(0, 0, 0));
-    EXPECT_NE(w.TopPixel(55, 44), RGB(0, 0, 0));
-    EXPECT_NE(w.TopPixel(5, 5), RGB(0, 0, 0)) << "the same square at the image's origin";
+    EXPECT_EQ(w.TopPixel(45, 35), kRed);
+    EXPECT_EQ(w.TopPixel(54, 44), kRed);
+    EXPECT_NE(w.TopPixel(44, 35), kRed);
+    EXPECT_NE(w.TopPixel(55, 44), kRed);
+    EXPECT_NE(w.TopPixel(5, 5), kRed) << "the same square at the image's origin";
     DestroyWindow(hwnd);
 }
 
