@@ -51,16 +51,13 @@ void PictureDestroy(PICTURE *pPic)
     DeleteObject(pPic->hbm);
 }
 
-// The window's own background, then each visible child at its place in
-// the order Windows paints them, from the top of the Z order down: a child
-// that overlaps one above it draws over it, as a child without
+// Each visible child of hWnd at its place, then its own children within
+// it, in the order Windows paints them, from the top of the Z order down: a
+// child that overlaps one above it draws over it, as a child without
 // WS_CLIPSIBLINGS does (a dialog's frame drawn first, the controls inside
 // it after). No child of the plug-in's windows clips its siblings.
-void DrawWindow(HDC hdc, HWND hWnd, int nWidth, int nHeight)
+void DrawChildren(HDC hdc, HWND hWnd)
 {
-    RECT rc = {0, 0, nWidth, nHeight};
-    FillRect(hdc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-    SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hdc, 0);
     for (HWND h = GetWindow(hWnd, GW_CHILD); h != NULL; h = GetWindow(h, GW_HWNDNEXT)) {
         if (!(GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE))
             continue;
@@ -69,10 +66,21 @@ void DrawWindow(HDC hdc, HWND hWnd, int nWidth, int nHeight)
         MapWindowPoints(NULL, hWnd, (POINT *)&rcChild, 2);
         const int nSaved = SaveDC(hdc);
         IntersectClipRect(hdc, rcChild.left, rcChild.top, rcChild.right, rcChild.bottom);
-        SetViewportOrgEx(hdc, rcChild.left, rcChild.top, NULL);
+        OffsetViewportOrgEx(hdc, rcChild.left, rcChild.top, NULL);
         SendMessageA(h, WM_PRINTCLIENT, (WPARAM)hdc, 0);
+        DrawChildren(hdc, h);
         RestoreDC(hdc, nSaved);
     }
+}
+
+// The window's own background, then its children: the setup panel's
+// controls are the analysis window's grandchildren.
+void DrawWindow(HDC hdc, HWND hWnd, int nWidth, int nHeight)
+{
+    RECT rc = {0, 0, nWidth, nHeight};
+    FillRect(hdc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+    SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hdc, 0);
+    DrawChildren(hdc, hWnd);
 }
 
 BOOL WritePng(const PICTURE *pPic, int cx, int cy, const std::string &strPath)

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cairo.h>
+
 #include "hosttest.h"
 #include "hostproto.h"
 
@@ -73,6 +75,32 @@ TEST(CliDialogs, EachDialogDrawnAtItsTemplateSize)
     }
     DestroyWindow(hParent);
     FreeLibrary(hPlugin);
+
+    // The analysis window's picture holds the panel with its controls (its
+    // grandchildren), right-aligned within a small margin, as the panel's
+    // own picture shows them.
+    ASSERT_EQ(RunHost("demo --pictures " + tmp.Path("analysis") + " --settings " + tmp.Path("settings")
+                      + " --out " + tmp.Path("out") + " --quiet").nExit, 0);
+    cairo_surface_t *pWhole = cairo_image_surface_create_from_png(tmp.Path("analysis/analysis.png").c_str());
+    cairo_surface_t *pPanel = cairo_image_surface_create_from_png(tmp.Path("pictures/SETUPDLG_NORMAL.png").c_str());
+    ASSERT_EQ(cairo_surface_status(pWhole), CAIRO_STATUS_SUCCESS);
+    ASSERT_EQ(cairo_surface_status(pPanel), CAIRO_STATUS_SUCCESS);
+    const int cx = cairo_image_surface_get_width(pPanel), cy = cairo_image_surface_get_height(pPanel);
+    auto pixel = [](cairo_surface_t *p, int x, int y) {
+        const unsigned char *pRow = cairo_image_surface_get_data(p) + y * cairo_image_surface_get_stride(p);
+        return ((const uint32_t *)pRow)[x] & 0xFFFFFF;
+    };
+    bool bFound = false;
+    for (int nGap = 0; nGap < 8 && !bFound && cx > 0; nGap++) {
+        const int x0 = cairo_image_surface_get_width(pWhole) - cx - nGap;
+        bFound = true;
+        for (int y = 0; y < cy && bFound; y++)
+            for (int x = 0; x < cx && bFound; x++)
+                bFound = pixel(pWhole, x0 + x, y) == pixel(pPanel, x, y);
+    }
+    EXPECT_TRUE(bFound) << "the setup panel within the analysis picture";
+    cairo_surface_destroy(pPanel);
+    cairo_surface_destroy(pWhole);
 }
 
 }  // namespace
