@@ -153,7 +153,8 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
         int nCommand;
     } aCommand[] = {
         {"demo", CMD_DEMO}, {"analyze", CMD_ANALYZE}, {"info", CMD_INFO},
-        {"make-demo", CMD_MAKEDEMO}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
+        {"make-demo", CMD_MAKEDEMO}, {"batch", CMD_BATCH}, {"batch-one", CMD_BATCHONE},
+        {"merge", CMD_MERGE}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
     };
     for (const auto &cmd : aCommand) {
         if (strcmp(psz, cmd.pszName) == 0) {
@@ -166,7 +167,28 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
 
 static BOOL TakesAnalysisOptions(const HOSTOPTIONS *pOpt)
 {
-    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE;
+    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE || pOpt->nCommand == CMD_BATCH
+        || pOpt->nCommand == CMD_BATCHONE;
+}
+
+// Batches pass their analysis options on to every worker; --jobs is the
+// batch's own, each worker gets a copy of the --settings folder, and one
+// picture folder cannot serve many recordings.
+static BOOL CheckBatchOption(const char *pszName, const char *pszValue, HOSTOPTIONS *pOpt, char *pszError,
+                             size_t cbError)
+{
+    BOOL bBatch = pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE;
+    if (strcmp(pszName, "--jobs") == 0 && pOpt->nCommand != CMD_BATCH)
+        return Fail(pszError, cbError, "--jobs is an option of batch only");
+    if (bBatch && strcmp(pszName, "--pictures") == 0)
+        return Fail(pszError, cbError, "%s writes no pictures (analyse a recording alone for them)",
+                    pOpt->nCommand == CMD_BATCH ? "batch" : "batch-one");
+    if (bBatch && strcmp(pszName, "--out") != 0 && strcmp(pszName, "--jobs") != 0
+        && strcmp(pszName, "--settings") != 0) {
+        pOpt->aPassed.push_back(pszName);
+        pOpt->aPassed.push_back(pszValue);
+    }
+    return TRUE;
 }
 
 // One option with its value; pszValue is NULL for a flag.
@@ -201,6 +223,9 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
         pOpt->strPicturesDir = pszValue;
         return !pOpt->strPicturesDir.empty() || Fail(pszError, cbError, "--pictures: give a folder");
     }
+    if (strcmp(pszName, "--jobs") == 0)
+        return ParseInt(pszValue, 1, 256, &pOpt->nJobs)
+            || Fail(pszError, cbError, "--jobs: '%s' is not a whole number from 1 to 256", pszValue);
     if (strcmp(pszName, "--picture-size") == 0)
         return ParsePictureSize(pszValue, pOpt)
             || Fail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
@@ -211,7 +236,7 @@ static BOOL IsKnownOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
                                              "--section-offset", "--add", "--set", "--settings",
-                                             "--pictures", "--picture-size"};
+                                             "--pictures", "--picture-size", "--jobs"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
             return TRUE;
@@ -232,9 +257,14 @@ static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszEr
                 return Fail(pszError, cbError, "%s takes no option %s", argv[1], pszArg);
             if (i + 1 >= argc)
                 return Fail(pszError, cbError, "%s needs a value", pszArg);
-            if (!ParseOption(pszArg, argv[i + 1], pOpt, pszError, cbError))
+            if (!CheckBatchOption(pszArg, argv[i + 1], pOpt, pszError, cbError)
+                || !ParseOption(pszArg, argv[i + 1], pOpt, pszError, cbError))
                 return FALSE;
             i++;
+        } else if (pOpt->nCommand == CMD_BATCH || (pOpt->nCommand == CMD_BATCHONE && pOpt->aFiles.empty())) {
+            pOpt->aFiles.push_back(pszArg);
+        } else if (pOpt->nCommand == CMD_MERGE && pOpt->strRecording.empty()) {
+            pOpt->strRecording = pszArg;
         } else if (pOpt->strRecording.empty() && pOpt->nCommand != CMD_DEMO) {
             pOpt->strRecording = pszArg;
         } else {
@@ -254,15 +284,21 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     pOpt->bAddAll = TRUE;
     pOpt->nPictureWidth = 1280;
     pOpt->nPictureHeight = 800;
+    pOpt->nJobs = 1;
     if (argc < 2)
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
-        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo)", argv[1]);
+        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, batch, batch-one, merge)", argv[1]);
     if (pOpt->nCommand == CMD_HELP)
         return TRUE;
     if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
         return FALSE;
-    if (pOpt->nCommand != CMD_DEMO && pOpt->strRecording.empty())
+    if ((pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE) && pOpt->aFiles.empty())
+        return Fail(pszError, cbError, "%s needs recording files", argv[1]);
+    if (pOpt->nCommand == CMD_MERGE && pOpt->strRecording.empty())
+        return Fail(pszError, cbError, "merge needs the batch folder");
+    if (pOpt->nCommand != CMD_DEMO && pOpt->nCommand != CMD_BATCH && pOpt->nCommand != CMD_BATCHONE
+        && pOpt->strRecording.empty())
         return Fail(pszError, cbError, "%s needs a %s", argv[1], pOpt->nCommand == CMD_MAKEDEMO ? "file name to write (FILE.edf)" : "recording file");
     return TRUE;
 }
@@ -297,6 +333,16 @@ void CmdPrintUsage(FILE *pOut)
           "      show the recording's format, channels, duration and pages\n"
           "  qfftana make-demo FILE.edf\n"
           "      write the built-in recording as EDF+\n"
+          "  qfftana batch FILES... --out DIR [--jobs N] [analysis options]\n"
+          "      analyse each recording in a worker process of its own (N at a time),\n"
+          "      each into a folder of DIR, and tabulate them all in DIR/summary.csv and\n"
+          "      DIR/coherence.csv; a recording analysed earlier and unchanged since is\n"
+          "      not analysed again\n"
+          "  qfftana batch-one FILE --out DIR [analysis options]\n"
+          "      one recording of a batch (one task of a cluster job array)\n"
+          "  qfftana merge DIR\n"
+          "      the tables of DIR again, from its recordings' results, in the order of\n"
+          "      DIR/files.txt\n"
           "analysis options:\n"
           "  --channels C3,C4,O1,O2   up to 8 analysis channels by label\n"
           "  --page-seconds S         page length in whole seconds (default: the length\n"

@@ -8,9 +8,12 @@
  *           [--settings DIR] [--pictures DIR [--picture-size WxH]] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
+ *   qfftana batch FILES... --out DIR [--jobs N] [analysis options]
+ *   qfftana batch-one FILE --out DIR [analysis options]
+ *   qfftana merge DIR
  *
- * demo takes every option of analyze; info and make-demo take none but
- * --quiet.
+ * demo, batch and batch-one take every option of analyze but --pictures;
+ * info, make-demo and merge take none but --quiet.
  */
 #ifndef HOST_CMDLINE_H
 #define HOST_CMDLINE_H
@@ -29,6 +32,9 @@ enum {
     CMD_ANALYZE,
     CMD_INFO,
     CMD_MAKEDEMO,
+    CMD_BATCH,
+    CMD_BATCHONE,
+    CMD_MERGE,
 };
 
 enum {
@@ -65,6 +71,9 @@ typedef struct tagHOSTOPTIONS {
     std::string strPicturesDir;         // --pictures; empty: no pictures
     int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
     BOOL bQuiet;
+    std::vector<std::string> aFiles;    // batch, batch-one: the recordings as given
+    int nJobs;                          // batch: workers at a time, 1 unless given
+    std::vector<std::string> aPassed;   // batch: the analysis options as given, for its workers
 } HOSTOPTIONS;
 
 BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t cbError);

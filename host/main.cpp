@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "batch.h"
 #include "cmdline.h"
 #include "demorec.h"
 #include "edfwrite.h"
@@ -218,6 +219,12 @@ int main(int argc, char **argv)
     }
     case CMD_MAKEDEMO:
         return MakeDemo(&opt);
+    case CMD_BATCH:
+        return BatchRun(&opt);
+    case CMD_BATCHONE:
+        return BatchRunOne(&opt);
+    case CMD_MERGE:
+        return BatchMerge(&opt);
     default:
         return Analyse(&opt);
     }
