@@ -11,7 +11,6 @@
 
 #include "batchdir.h"
 #include "batchresult.h"
-#include "batchsummary.h"
 #include "merge.h"
 #include "progress.h"
 #include "setfolder.h"
@@ -22,6 +21,8 @@ enum {
     BATCH_FAILED = 1,
     BATCH_REFUSED = 2,
 };
+
+#define NUMBERS_FILE "numbers.csv"   // what the worker writes; the batch commits it
 
 typedef struct tagJOB {
     std::string strFile;          // as given
@@ -108,6 +109,7 @@ static bool StartJob(const BATCH *pBatch, JOB *pJob)
         return false;
     }
     remove((pJob->strFolder + "/" RESULT_FILE).c_str());
+    remove((pJob->strFolder + "/" NUMBERS_FILE).c_str());
     if (stat(pJob->strFile.c_str(), &pJob->stBefore) != 0) {
         CommitError(pBatch, pJob, "cannot read the recording: " + std::string(strerror(errno)));
         return false;
@@ -118,7 +120,8 @@ static bool StartJob(const BATCH *pBatch, JOB *pJob)
     }
     // A path that starts with '-' must not read as an option.
     std::string strPath = pJob->strFile[0] == '-' ? "./" + pJob->strFile : pJob->strFile;
-    std::vector<std::string> aArgs = {"analyze", strPath, "--out", pJob->strFolder, "--settings", strSettings, "--quiet"};
+    std::vector<std::string> aArgs = {"analyze", strPath, "--out", pJob->strFolder, "--settings", strSettings,
+                                      "--result", pJob->strFolder + "/" NUMBERS_FILE, "--quiet"};
     aArgs.insert(aArgs.end(), pBatch->pOpt->aPassed.begin(), pBatch->pOpt->aPassed.end());
     std::string strError;
     if (!WorkerStart(aArgs, pJob->strFolder + "/worker.log", &pJob->worker, &strError)) {
@@ -138,8 +141,8 @@ static bool FinishJob(const BATCH *pBatch, JOB *pJob, int nStatus)
     else if (strError.empty() && !SameFile(&pJob->stBefore, &stAfter))
         strError = "the recording changed while it was analysed; analyse it again";
     BATCHRESULT result;
-    if (strError.empty())
-        BatchSummarise(pJob->strFolder + "/report.csv", pJob->strFolder + "/settings/", &result, &strError);
+    if (strError.empty() && !ResultRead(pJob->strFolder + "/" NUMBERS_FILE, &result))
+        strError = "the worker ended without its numbers";
     if (!strError.empty()) {
         CommitError(pBatch, pJob, strError);
         return false;

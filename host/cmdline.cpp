@@ -155,6 +155,7 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
         {"demo", CMD_DEMO}, {"analyze", CMD_ANALYZE}, {"info", CMD_INFO},
         {"make-demo", CMD_MAKEDEMO}, {"batch", CMD_BATCH}, {"batch-one", CMD_BATCHONE},
         {"merge", CMD_MERGE}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
+        {"--version", CMD_VERSION}, {"version", CMD_VERSION},
     };
     for (const auto &cmd : aCommand) {
         if (strcmp(psz, cmd.pszName) == 0) {
@@ -173,16 +174,17 @@ static BOOL TakesAnalysisOptions(const HOSTOPTIONS *pOpt)
 
 // Batches pass their analysis options on to every worker; --jobs is the
 // batch's own, each worker gets a copy of the --settings folder, and one
-// picture folder cannot serve many recordings.
+// picture folder or JSON file cannot serve many recordings.
 static BOOL CheckBatchOption(const char *pszName, const char *pszValue, HOSTOPTIONS *pOpt, char *pszError,
                              size_t cbError)
 {
     BOOL bBatch = pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE;
     if (strcmp(pszName, "--jobs") == 0 && pOpt->nCommand != CMD_BATCH)
         return Fail(pszError, cbError, "--jobs is an option of batch only");
-    if (bBatch && strcmp(pszName, "--pictures") == 0)
-        return Fail(pszError, cbError, "%s writes no pictures (analyse a recording alone for them)",
-                    pOpt->nCommand == CMD_BATCH ? "batch" : "batch-one");
+    if (bBatch && (strcmp(pszName, "--pictures") == 0 || strcmp(pszName, "--json") == 0
+                   || strcmp(pszName, "--result") == 0))
+        return Fail(pszError, cbError, "%s does not take %s (its tables hold every recording's numbers)",
+                    pOpt->nCommand == CMD_BATCH ? "batch" : "batch-one", pszName);
     if (bBatch && strcmp(pszName, "--out") != 0 && strcmp(pszName, "--jobs") != 0
         && strcmp(pszName, "--settings") != 0) {
         pOpt->aPassed.push_back(pszName);
@@ -226,6 +228,14 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
     if (strcmp(pszName, "--jobs") == 0)
         return ParseInt(pszValue, 1, 256, &pOpt->nJobs)
             || Fail(pszError, cbError, "--jobs: '%s' is not a whole number from 1 to 256", pszValue);
+    if (strcmp(pszName, "--result") == 0) {
+        pOpt->strResultFile = pszValue;
+        return !pOpt->strResultFile.empty() || Fail(pszError, cbError, "--result: give a file");
+    }
+    if (strcmp(pszName, "--json") == 0) {
+        pOpt->strJsonFile = pszValue;
+        return !pOpt->strJsonFile.empty() || Fail(pszError, cbError, "--json: give a file");
+    }
     if (strcmp(pszName, "--picture-size") == 0)
         return ParsePictureSize(pszValue, pOpt)
             || Fail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
@@ -236,7 +246,8 @@ static BOOL IsKnownOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
                                              "--section-offset", "--add", "--set", "--settings",
-                                             "--pictures", "--picture-size", "--jobs"};
+                                             "--pictures", "--picture-size", "--json", "--jobs",
+                                             "--result"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
             return TRUE;
@@ -289,7 +300,7 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
         return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, batch, batch-one, merge)", argv[1]);
-    if (pOpt->nCommand == CMD_HELP)
+    if (pOpt->nCommand == CMD_HELP || pOpt->nCommand == CMD_VERSION)
         return TRUE;
     if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
         return FALSE;
@@ -343,6 +354,8 @@ void CmdPrintUsage(FILE *pOut)
           "  qfftana merge DIR\n"
           "      the tables of DIR again, from its recordings' results, in the order of\n"
           "      DIR/files.txt\n"
+          "  qfftana --version\n"
+          "      show the program's version\n"
           "analysis options:\n"
           "  --channels C3,C4,O1,O2   up to 8 analysis channels by label\n"
           "  --page-seconds S         page length in whole seconds (default: the length\n"
@@ -358,6 +371,8 @@ void CmdPrintUsage(FILE *pOut)
           "                           histogram mode as histogram.png and, with coherence,\n"
           "                           the coherence window as coherence.png\n"
           "  --picture-size WxH       size of the analysis window's picture (1280x800)\n"
+          "  --json FILE              also write the summary's numbers as UTF-8 JSON\n"
+          "  --result FILE            also write them as a batch's per-recording result\n"
           "  --quiet                  no progress and no information texts\n"
           "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",
           pOut);

@@ -5,12 +5,14 @@
  *   qfftana analyze RECORDING [--out DIR] [--channels C3,C4,...]
  *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
  *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
- *           [--settings DIR] [--pictures DIR [--picture-size WxH]] [--quiet]
+ *           [--settings DIR] [--pictures DIR [--picture-size WxH]]
+ *           [--json FILE] [--result FILE] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
  *   qfftana batch FILES... --out DIR [--jobs N] [analysis options]
  *   qfftana batch-one FILE --out DIR [analysis options]
  *   qfftana merge DIR
+ *   qfftana --version
  *
  * demo, batch and batch-one take every option of analyze but --pictures;
  * info, make-demo and merge take none but --quiet.
@@ -35,6 +37,7 @@ enum {
     CMD_BATCH,
     CMD_BATCHONE,
     CMD_MERGE,
+    CMD_VERSION,
 };
 
 enum {
@@ -70,6 +73,8 @@ typedef struct tagHOSTOPTIONS {
     std::string strSettingsDir;         // empty: the per-user folder
     std::string strPicturesDir;         // --pictures; empty: no pictures
     int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
+    std::string strJsonFile;            // --json; empty: none
+    std::string strResultFile;          // --result (a batch's worker); empty: none
     BOOL bQuiet;
     std::vector<std::string> aFiles;    // batch, batch-one: the recordings as given
     int nJobs;                          // batch: workers at a time, 1 unless given

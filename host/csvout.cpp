@@ -25,14 +25,19 @@ std::string CsvLine(const std::vector<std::string> &aCells)
     return strLine + "\r\n";
 }
 
-std::string CsvNumber(double d)
+std::string CsvNumber(double d, int nDecimals)
 {
-    if (isnan(d))
+    static const long long anScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    nDecimals = nDecimals < 0 ? 0 : nDecimals > 6 ? 6 : nDecimals;
+    long long nScale = anScale[nDecimals];
+    if (!isfinite(d) || fabs(d) * nScale > 9e18)
         return "";
-    // Whole hundredths printed by hand: no locale can change the decimal sign.
-    long long n = llround(fabs(d) * 100.0);
+    // Whole units of the last decimal printed by hand: no locale can change the decimal sign.
+    long long n = llround(fabs(d) * nScale);
     char sz[48];
-    snprintf(sz, sizeof(sz), "%s%lld.%02lld", d < 0 && n != 0 ? "-" : "", n / 100, n % 100);
+    int cch = snprintf(sz, sizeof(sz), "%s%lld", d < 0 && n != 0 ? "-" : "", n / nScale);
+    if (nScale > 1)
+        snprintf(sz + cch, sizeof(sz) - cch, ".%0*lld", nDecimals, n % nScale);
     return sz;
 }
 

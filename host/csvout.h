@@ -16,8 +16,9 @@ std::string CsvCell(const std::string &strText);
 std::string CsvLine(const std::vector<std::string> &aCells);
 /* The cells, each through CsvCell, joined by commas, ended by CR LF. */
 
-std::string CsvNumber(double d);
-/* d with two decimals, without the locale ("12.50"); empty for NaN. */
+std::string CsvNumber(double d, int nDecimals);
+/* d with nDecimals (0 to 6) decimals, without the locale ("12.50");
+ * empty for NaN, infinity and numbers too large to print whole. */
 
 bool CsvSplitLine(const std::string &strLine, std::vector<std::string> *paCells);
 /* The cells of one line CsvLine wrote (without its CR LF), quotes undone;

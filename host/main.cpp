@@ -6,9 +6,11 @@
 #include <windows.h>
 
 #include "batch.h"
+#include "batchsummary.h"
 #include "cmdline.h"
 #include "demorec.h"
 #include "edfwrite.h"
+#include "jsonout.h"
 #include "pagefit.h"
 #include "plugtext.h"
 #include "prjfile.h"
@@ -16,6 +18,8 @@
 #include "report.h"
 #include "session.h"
 #include "setfolder.h"
+#include "summary.h"
+#include "version.h"
 
 enum {
     EXIT_OK = 0,
@@ -91,24 +95,19 @@ static int MakeDemo(const HOSTOPTIONS *pOpt)
     return EXIT_OK;
 }
 
-static double SettingHz(const std::string &strFile, const char *pszKey, int nDefault)
-{
-    return GetPrivateProfileIntA("FFTINFO", pszKey, nDefault, strFile.c_str()) / 100.0;
-}
-
-// The summary on standard output, from the report the plug-in wrote.
-static int Summarise(const SESSIONRESULT *pResult, const std::string &strSettingsFolder)
+// The summary on standard output, from the report the plug-in wrote, and
+// its numbers as JSON when asked.
+static int Summarise(const HOSTOPTIONS *pOpt, const RECORDING *pRec, const SESSIONRESULT *pResult,
+                     const std::string &strSettingsFolder)
 {
     REPORT report;
     char szError[512];
     if (!ReportRead(pResult->strReport.c_str(), &report, szError, sizeof(szError)))
         return Complain(EXIT_NOREPORT, szError);
-    std::string strFile = strSettingsFolder + SET_MAINFILE;
-    FREQRANGES ranges = {SettingHz(strFile, "MeanMinRange", 0), SettingHz(strFile, "MeanMaxRange", 3000),
-                         SettingHz(strFile, "EdgeMinRange", 100), SettingHz(strFile, "EdgeMaxRange", 3000),
-                         (double)GetPrivateProfileIntA("FFTINFO", "EdgePercent", 80, strFile.c_str()),
-                         SettingHz(strFile, "FreqMin", 0), SettingHz(strFile, "FreqMax", 3000)};
-    ReportComputeFrequencies(&report, &ranges);
+    RUNSETTINGS settings;
+    SummaryReadSettings(strSettingsFolder, &settings);
+    RUNSUMMARY summary;
+    SummaryCollect(&report, &settings, pRec, pOpt->nPageSeconds, &summary);
     printf("report     %s\n", pResult->strReport.c_str());
     printf("pages      %d analysed in %.2f s; %d sections added (average count %d)", pResult->nPages,
            pResult->dSeconds, pResult->nAdded, report.nAddCount);
@@ -118,6 +117,10 @@ static int Summarise(const SESSIONRESULT *pResult, const std::string &strSetting
     }
     printf("\n");
     ReportPrintSummary(&report, stdout);
+    if (!pOpt->strJsonFile.empty() && !JsonWriteSummary(&summary, pRec, pOpt->strJsonFile, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
+    if (!pOpt->strResultFile.empty() && !BatchWriteNumbers(&summary, pOpt->strResultFile, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
     return EXIT_OK;
 }
 
@@ -197,7 +200,7 @@ static int Analyse(HOSTOPTIONS *pOpt)
     static const int anExit[] = {EXIT_OK, EXIT_NOREPORT, EXIT_BADARGS, EXIT_BADRECORDING};
     if (nCode != SESSION_OK)
         return Complain(anExit[nCode], szError);
-    return Summarise(&result, strFolder);
+    return Summarise(pOpt, &rec, &result, strFolder);
 }
 
 int main(int argc, char **argv)
@@ -225,6 +228,9 @@ int main(int argc, char **argv)
         return BatchRunOne(&opt);
     case CMD_MERGE:
         return BatchMerge(&opt);
+    case CMD_VERSION:
+        printf("qfftana %s\n", QFFTANA_VERSION);
+        return EXIT_OK;
     default:
         return Analyse(&opt);
     }

@@ -1,6 +1,8 @@
 // The CSV report read back and summarised.
 #include "report.h"
 
+#include "peak.h"
+
 #include <math.h>
 #include <string.h>
 
@@ -117,7 +119,7 @@ static bool ParsePercentTable(const std::vector<std::string> &aLines, REPORT *pR
     for (const std::string &strTitle : ChannelHeadings(aHeading)) {
         REPORTCHANNEL ch;
         ch.strTitle = strTitle;
-        ch.dMeanFreq = ch.dEdgeFreq = NAN;
+        ch.dMeanFreq = ch.dEdgeFreq = ch.dPeakFreq = NAN;
         pReport->aChannels.push_back(ch);
     }
     size_t nChannels = pReport->aChannels.size();
@@ -250,7 +252,9 @@ static void ComputeShares(const REPORT *pReport, REPORTCHANNEL *pCh, const FREQR
     double dTotal = LinePower(adFreq, pCh->adSpectrum, dStep, line(pRanges->dDisplayMin), line(pRanges->dDisplayMax));
     for (size_t b = 0; b < pReport->aBands.size(); b++) {
         double dBand = LinePower(adFreq, pCh->adSpectrum, dStep, line(pReport->adBandMin[b]), line(pReport->adBandMax[b]));
-        pCh->adAvgPercent.push_back(dTotal > 0.0 && !isnan(pReport->adBandMax[b]) ? dBand * 100.0 / dTotal : NAN);
+        bool bKnown = !isnan(pReport->adBandMax[b]);
+        pCh->adAvgPower.push_back(bKnown ? dBand : NAN);
+        pCh->adAvgPercent.push_back(dTotal > 0.0 && bKnown ? dBand * 100.0 / dTotal : NAN);
     }
 }
 
@@ -258,11 +262,18 @@ void ReportComputeFrequencies(REPORT *pReport, const FREQRANGES *pRanges)
 {
     for (REPORTCHANNEL &ch : pReport->aChannels) {
         ch.adAvgPercent.clear();
+        ch.adAvgPower.clear();
         if (ch.adSpectrum.size() == pReport->adFreq.size() && !ch.adSpectrum.empty()) {
             ComputeChannel(pReport->adFreq, &ch, pRanges);
             ComputeShares(pReport, &ch, pRanges);
         }
     }
+}
+
+void ReportComputePeaks(REPORT *pReport, double dPeakMinHz, double dPeakMaxHz)
+{
+    for (REPORTCHANNEL &ch : pReport->aChannels)
+        ch.dPeakFreq = PeakFrequency(pReport->adFreq, ch.adSpectrum, dPeakMinHz, dPeakMaxHz);
 }
 
 static void PrintValue(FILE *pOut, double d, const char *pszUnit)
@@ -278,19 +289,20 @@ void ReportPrintSummary(const REPORT *pReport, FILE *pOut)
     bool bAveraged = !pReport->aChannels.empty();
     for (const REPORTCHANNEL &ch : pReport->aChannels)
         bAveraged = bAveraged && ch.adAvgPercent.size() == pReport->aBands.size();
-    fprintf(pOut, "%s\n", bAveraged ? "band shares, mean and edge frequency of the averaged spectrum:"
+    fprintf(pOut, "%s\n", bAveraged ? "band shares, mean, edge and peak frequency of the averaged spectrum:"
                                     : "band shares of the last page or section (the plug-in's table); "
-                                      "mean and edge frequency of the averaged spectrum:");
+                                      "mean, edge and peak frequency of the averaged spectrum:");
     fprintf(pOut, "%-14s", "channel");
     for (const std::string &strBand : pReport->aBands)
         fprintf(pOut, " %9.9s", strBand.c_str());
-    fprintf(pOut, " %9s %9s\n", "mean Hz", "edge Hz");
+    fprintf(pOut, " %9s %9s %9s\n", "mean Hz", "edge Hz", "peak Hz");
     for (const REPORTCHANNEL &ch : pReport->aChannels) {
         fprintf(pOut, "%-14.14s", ch.strTitle.c_str());
         for (double d : bAveraged ? ch.adAvgPercent : ch.adPercent)
             PrintValue(pOut, d, "%");
         PrintValue(pOut, ch.dMeanFreq, " ");
         PrintValue(pOut, ch.dEdgeFreq, " ");
+        PrintValue(pOut, ch.dPeakFreq, " ");
         fputc('\n', pOut);
     }
 }

@@ -24,9 +24,11 @@ typedef struct tagREPORTCHANNEL {
     std::string strTitle;              /* heading, e.g. "CH1(O1)" */
     std::vector<double> adPercent;     /* per listed band, last spectrum; NaN for ERR */
     std::vector<double> adAvgPercent;  /* per listed band, averaged spectrum; empty until computed */
+    std::vector<double> adAvgPower;    /* per listed band: the sum of its lines of the averaged spectrum */
     std::vector<double> adSpectrum;    /* per spectrum row; NaN for a blank cell; empty without data */
     double dMeanFreq;                  /* Hz, NaN until computed or without spectrum */
     double dEdgeFreq;
+    double dPeakFreq;                  /* Hz, NaN without a peak in the peak range */
 } REPORTCHANNEL;
 
 typedef struct tagREPORT {
@@ -58,15 +60,20 @@ bool ReportRead(const char *pszPath, REPORT *pReport, char *pszError, size_t cbE
 void ReportComputeFrequencies(REPORT *pReport, const FREQRANGES *pRanges);
 /* Mean frequency (power-weighted over the mean range), edge frequency
  * (first row at which the power from the edge range's start reaches the
- * percentage of the range's total) and band shares (a band's lines, from
+ * percentage of the range's total) and band powers and shares (a band's lines, from
  * its minimum's line to its maximum's, in percent of the lines of the
  * display range; a line is frequency / line width, truncated) of each
  * channel's averaged spectrum. */
 
+void ReportComputePeaks(REPORT *pReport, double dPeakMinHz, double dPeakMaxHz);
+/* The peak frequency of each channel's averaged spectrum (PeakFrequency
+ * over the range given); NaN for a channel without spectrum. */
+
 void ReportPrintSummary(const REPORT *pReport, FILE *pOut);
 /* A title saying what the shares are of, then one line per channel:
  * title, band shares (of the averaged spectrum when every channel has
- * them, else the plug-in's last-spectrum table), mean and edge frequency. */
+ * them, else the plug-in's last-spectrum table), mean, edge and peak
+ * frequency. */
 
 double ReportParseNumber(const char *psz, bool *pbOk);
 /* A decimal number with optional blanks around, sign and fraction, as the
