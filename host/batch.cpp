@@ -124,7 +124,7 @@ static bool StartJob(const BATCH *pBatch, JOB *pJob)
                                       "--result", pJob->strFolder + "/" NUMBERS_FILE, "--quiet"};
     aArgs.insert(aArgs.end(), pBatch->pOpt->aPassed.begin(), pBatch->pOpt->aPassed.end());
     std::string strError;
-    if (!WorkerStart(aArgs, pJob->strFolder + "/worker.log", &pJob->worker, &strError)) {
+    if (!WorkerStart(WorkerProgram(), aArgs, pJob->strFolder + "/worker.log", &pJob->worker, &strError)) {
         CommitError(pBatch, pJob, strError);
         return false;
     }

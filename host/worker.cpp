@@ -41,10 +41,9 @@ static void ExecChild(const std::string &strProgram, char *const *apszArgv, int 
     _exit(127);
 }
 
-bool WorkerStart(const std::vector<std::string> &aArgs, const std::string &strLog, WORKER *pWorker,
-                 std::string *pstrError)
+bool WorkerStart(const std::string &strProgram, const std::vector<std::string> &aArgs, const std::string &strLog,
+                 WORKER *pWorker, std::string *pstrError)
 {
-    std::string strProgram = WorkerProgram();
     std::vector<char *> apszArgv;
     apszArgv.push_back(const_cast<char *>(strProgram.c_str()));
     for (const std::string &str : aArgs)

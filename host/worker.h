@@ -18,10 +18,11 @@ typedef struct tagWORKER {
     double dStarted;           // ProgressSeconds() at the start
 } WORKER;
 
-bool WorkerStart(const std::vector<std::string> &aArgs, const std::string &strLog, WORKER *pWorker,
-                 std::string *pstrError);
-/* Starts this program with the arguments (after the program name), its
- * standard output discarded and its standard error written to strLog.
+bool WorkerStart(const std::string &strProgram, const std::vector<std::string> &aArgs, const std::string &strLog,
+                 WORKER *pWorker, std::string *pstrError);
+/* Starts the program (WorkerProgram() for a batch) with the arguments
+ * after its name, its standard output discarded and its standard error
+ * written to strLog.
  * false, with a reason, when no process could be started. */
 
 bool WorkerPoll(WORKER *pWorker, bool bWait, int *pnStatus);
