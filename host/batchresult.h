@@ -15,7 +15,7 @@
  *   options,ARG,ARG,...                analysis options the run was made with
  *   bands,LABEL,...                    the bands of the settings, UTF-8
  *   channel,TITLE,POWER...,SHARE...,MEAN,EDGE,PEAK
- *   coherence,PAIR,BAND,VALUE
+ *   coherence,CHANNEL A,CHANNEL B,BAND,VALUE
  *   error,MESSAGE                      in place of channels and coherence
  *
  * Numbers are stored as the tables print them, so that a merge writes the

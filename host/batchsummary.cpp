@@ -10,7 +10,21 @@ static std::string Cell(const std::vector<double> &ad, size_t i, int nDecimals)
     return i < ad.size() ? CsvNumber(ad[i], nDecimals) : "";
 }
 
-void BatchNumbers(const RUNSUMMARY *pSummary, BATCHRESULT *pResult)
+static void AddCoherence(const COHMATRIX *pCoh, BATCHRESULT *pResult)
+{
+    size_t nChannels = pCoh->aChannels.size();
+    if (pCoh->adValue.size() != pCoh->aBands.size() * nChannels * nChannels)
+        return;
+    for (size_t a = 0; a < nChannels; a++) {
+        for (size_t b = a + 1; b < nChannels; b++) {
+            for (size_t k = 0; k < pCoh->aBands.size(); k++)
+                pResult->aLines.push_back({"coherence", {pCoh->aChannels[a], pCoh->aChannels[b], pCoh->aBands[k],
+                                                         CsvNumber(CohValue(pCoh, k, a, b), 4)}});
+        }
+    }
+}
+
+void BatchNumbers(const RUNSUMMARY *pSummary, const COHMATRIX *pCoh, BATCHRESULT *pResult)
 {
     RESULTLINE bands = {"bands", {}};
     for (const SUMMARYBAND &band : pSummary->aBands)
@@ -27,12 +41,14 @@ void BatchNumbers(const RUNSUMMARY *pSummary, BATCHRESULT *pResult)
             line.aCells.push_back(CsvNumber(d, 2));
         pResult->aLines.push_back(line);
     }
+    AddCoherence(pCoh, pResult);
 }
 
-bool BatchWriteNumbers(const RUNSUMMARY *pSummary, const std::string &strPath, char *pszError, size_t cbError)
+bool BatchWriteNumbers(const RUNSUMMARY *pSummary, const COHMATRIX *pCoh, const std::string &strPath, char *pszError,
+                       size_t cbError)
 {
     BATCHRESULT result;
-    BatchNumbers(pSummary, &result);
+    BatchNumbers(pSummary, pCoh, &result);
     std::string strError;
     if (ResultWrite(strPath, &result, &strError))
         return true;

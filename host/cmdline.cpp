@@ -174,7 +174,7 @@ static BOOL TakesAnalysisOptions(const HOSTOPTIONS *pOpt)
 
 // Batches pass their analysis options on to every worker; --jobs is the
 // batch's own, each worker gets a copy of the --settings folder, and one
-// picture folder or JSON file cannot serve many recordings.
+// picture folder, JSON or HTML file cannot serve many recordings.
 static BOOL CheckBatchOption(const char *pszName, const char *pszValue, HOSTOPTIONS *pOpt, char *pszError,
                              size_t cbError)
 {
@@ -182,7 +182,7 @@ static BOOL CheckBatchOption(const char *pszName, const char *pszValue, HOSTOPTI
     if (strcmp(pszName, "--jobs") == 0 && pOpt->nCommand != CMD_BATCH)
         return Fail(pszError, cbError, "--jobs is an option of batch only");
     if (bBatch && (strcmp(pszName, "--pictures") == 0 || strcmp(pszName, "--json") == 0
-                   || strcmp(pszName, "--result") == 0))
+                   || strcmp(pszName, "--html") == 0 || strcmp(pszName, "--result") == 0))
         return Fail(pszError, cbError, "%s does not take %s (its tables hold every recording's numbers)",
                     pOpt->nCommand == CMD_BATCH ? "batch" : "batch-one", pszName);
     if (bBatch && strcmp(pszName, "--out") != 0 && strcmp(pszName, "--jobs") != 0
@@ -236,6 +236,10 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
         pOpt->strJsonFile = pszValue;
         return !pOpt->strJsonFile.empty() || Fail(pszError, cbError, "--json: give a file");
     }
+    if (strcmp(pszName, "--html") == 0) {
+        pOpt->strHtmlFile = pszValue;
+        return !pOpt->strHtmlFile.empty() || Fail(pszError, cbError, "--html: give a file");
+    }
     if (strcmp(pszName, "--picture-size") == 0)
         return ParsePictureSize(pszValue, pOpt)
             || Fail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
@@ -246,7 +250,7 @@ static BOOL IsKnownOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
                                              "--section-offset", "--add", "--set", "--settings",
-                                             "--pictures", "--picture-size", "--json", "--jobs",
+                                             "--pictures", "--picture-size", "--json", "--html", "--jobs",
                                              "--result"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
@@ -372,6 +376,8 @@ void CmdPrintUsage(FILE *pOut)
           "                           the coherence window as coherence.png\n"
           "  --picture-size WxH       size of the analysis window's picture (1280x800)\n"
           "  --json FILE              also write the summary's numbers as UTF-8 JSON\n"
+          "  --html FILE              also write a report to read: one HTML file with the\n"
+          "                           recording, settings, pictures, numbers and ADD log\n"
           "  --result FILE            also write them as a batch's per-recording result\n"
           "  --quiet                  no progress and no information texts\n"
           "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",

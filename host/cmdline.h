@@ -6,7 +6,7 @@
  *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
  *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
  *           [--settings DIR] [--pictures DIR [--picture-size WxH]]
- *           [--json FILE] [--result FILE] [--quiet]
+ *           [--json FILE] [--html FILE] [--result FILE] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
  *   qfftana batch FILES... --out DIR [--jobs N] [analysis options]
@@ -74,6 +74,7 @@ typedef struct tagHOSTOPTIONS {
     std::string strPicturesDir;         // --pictures; empty: no pictures
     int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
     std::string strJsonFile;            // --json; empty: none
+    std::string strHtmlFile;            // --html; empty: none
     std::string strResultFile;          // --result (a batch's worker); empty: none
     BOOL bQuiet;
     std::vector<std::string> aFiles;    // batch, batch-one: the recordings as given

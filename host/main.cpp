@@ -10,6 +10,7 @@
 #include "cmdline.h"
 #include "demorec.h"
 #include "edfwrite.h"
+#include "htmlreport.h"
 #include "jsonout.h"
 #include "pagefit.h"
 #include "plugtext.h"
@@ -119,7 +120,12 @@ static int Summarise(const HOSTOPTIONS *pOpt, const RECORDING *pRec, const SESSI
     ReportPrintSummary(&report, stdout);
     if (!pOpt->strJsonFile.empty() && !JsonWriteSummary(&summary, pRec, pOpt->strJsonFile, szError, sizeof(szError)))
         return Complain(EXIT_NOREPORT, szError);
-    if (!pOpt->strResultFile.empty() && !BatchWriteNumbers(&summary, pOpt->strResultFile, szError, sizeof(szError)))
+    if (!pOpt->strHtmlFile.empty()
+        && !HtmlWriteRunReport(pOpt->strHtmlFile, pRec, &summary, &report, &pResult->coherence,
+                               pResult->strPictures, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
+    if (!pOpt->strResultFile.empty()
+        && !BatchWriteNumbers(&summary, &pResult->coherence, pOpt->strResultFile, szError, sizeof(szError)))
         return Complain(EXIT_NOREPORT, szError);
     return EXIT_OK;
 }
@@ -198,9 +204,9 @@ static int Analyse(HOSTOPTIONS *pOpt)
     SESSIONRESULT result;
     int nCode = SessionRun(&rec, pOpt, strFolder, &result, szError, sizeof(szError));
     static const int anExit[] = {EXIT_OK, EXIT_NOREPORT, EXIT_BADARGS, EXIT_BADRECORDING};
-    if (nCode != SESSION_OK)
-        return Complain(anExit[nCode], szError);
-    return Summarise(pOpt, &rec, &result, strFolder);
+    int nExit = nCode != SESSION_OK ? Complain(anExit[nCode], szError) : Summarise(pOpt, &rec, &result, strFolder);
+    SessionRemoveTemporary(&result);
+    return nExit;
 }
 
 int main(int argc, char **argv)

@@ -58,7 +58,7 @@ static bool AddRows(const std::string &strFile, const BATCHRESULT *pResult, cons
         if (line.strTag == "channel" && line.aCells.size() == nCells) {
             aRow.push_back("");
             *pstrSummary += CsvLine(aRow);
-        } else if (line.strTag == "coherence" && line.aCells.size() == 3) {
+        } else if (line.strTag == "coherence" && line.aCells.size() == 4) {
             *pstrCoherence += CsvLine(aRow);
         }
     }
@@ -102,7 +102,7 @@ bool MergeTables(const std::string &strDir, int *pnRecordings, int *pnFailed, st
         }
     }
     std::string strSummary = CsvLine(SummaryHeading(aBands));
-    std::string strCoherence = CsvLine({"recording", "pair", "band", "coherence"});
+    std::string strCoherence = CsvLine({"recording", "channel a", "channel b", "band", "coherence"});
     *pnRecordings = (int)aFiles.size();
     *pnFailed = 0;
     for (size_t i = 0; i < aFiles.size(); i++) {

@@ -5,8 +5,9 @@
  * DIR/summary.csv: "recording,channel", a power and a share column per
  * band, "mean frequency (Hz),edge frequency (Hz),peak frequency (Hz),error";
  * one row per recording and channel, or one row with the error for a
- * recording that has no result. DIR/coherence.csv: "recording,pair,band,
- * coherence", one row per recording, channel pair and band. Nothing in
+ * recording that has no result. DIR/coherence.csv: "recording,channel a,
+ * channel b,band,coherence", one row per recording, channel pair and band
+ * (the coherence of the last page the plug-in analysed). Nothing in
  * them depends on when or where the results were made, so a batch and a
  * merge of the same results give the same bytes.
  */

@@ -143,6 +143,21 @@ static bool ParsePercentTable(const std::vector<std::string> &aLines, REPORT *pR
     return true;
 }
 
+// "Count No.,Start Time,Stop Time" then "k, hh:mm:ss.ttt, hh:mm:ss.ttt".
+static void ParseAddLog(const std::vector<std::string> &aLines, REPORT *pReport)
+{
+    size_t i = FindLine(aLines, "Count No.,");
+    for (i++; i < aLines.size() && !aLines[i].empty(); i++) {
+        std::vector<std::string> aCells = SplitLine(aLines[i]);
+        if (aCells.size() != 3)
+            break;
+        for (std::string &strCell : aCells)
+            strCell.erase(0, strCell.find_first_not_of(' '));
+        pReport->aAddStart.push_back(aCells[1]);
+        pReport->aAddStop.push_back(aCells[2]);
+    }
+}
+
 // Rows "f,v1,v2,...," with a cell for each channel that has a spectrum.
 static bool ParseSpectrum(const std::vector<std::string> &aLines, REPORT *pReport)
 {
@@ -182,6 +197,7 @@ bool ReportParse(const std::string &strText, REPORT *pReport, char *pszError, si
     pReport->nAddCount = (int)ReportParseNumber(aLines[iCount].c_str() + strlen("Average Count,"), &bOk);
     if (!bOk)
         return Fail(pszError, cbError, "the Average Count is no number");
+    ParseAddLog(aLines, pReport);
     return ParsePercentTable(aLines, pReport, pszError, cbError) && ParseSpectrum(aLines, pReport);
 }
 

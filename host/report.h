@@ -33,6 +33,8 @@ typedef struct tagREPORTCHANNEL {
 
 typedef struct tagREPORT {
     int nAddCount;                     /* "Average Count" */
+    std::vector<std::string> aAddStart;   /* the add log's clock times, "hh:mm:ss.ttt" */
+    std::vector<std::string> aAddStop;
     std::vector<std::string> aBands;   /* labels of the listed bands */
     std::vector<double> adBandMin;     /* Hz, per listed band */
     std::vector<double> adBandMax;
@@ -48,7 +50,8 @@ typedef struct tagFREQRANGES {
 } FREQRANGES;
 
 bool ReportParse(const std::string &strText, REPORT *pReport, char *pszError, size_t cbError);
-/* Reads a report's text. Spectrum cells are given to the channels in use in
+/* Reads a report's text. The add log's lines are kept as long as they
+ * have their three cells. Spectrum cells are given to the channels in use in
  * order, as the report writes them; when a row has another number of
  * cells, no channel gets a spectrum. false, with a reason, when the count
  * line or the band percentage table is missing or a band line has the

@@ -8,6 +8,7 @@
 #include <limits.h>
 #include <math.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -246,6 +247,22 @@ static int Analyse(RUN *pRun, const std::string &strSettingsFolder, SESSIONRESUL
     return SaveReport(pRun, pResult, pszError, cbError);
 }
 
+// Where the pictures go: --pictures, else for --html a temporary folder.
+static void ChoosePictureFolder(const RUN *pRun, SESSIONRESULT *pResult)
+{
+    pResult->strPictures = pRun->pOpt->strPicturesDir;
+    if (!pResult->strPictures.empty() || pRun->pOpt->strHtmlFile.empty())
+        return;
+    const char *pszTemp = getenv("TMPDIR");
+    std::string strTemplate = std::string(pszTemp && *pszTemp ? pszTemp : "/tmp") + "/qfftana-pictures-XXXXXX";
+    std::vector<char> aName(strTemplate.begin(), strTemplate.end());
+    aName.push_back('\0');
+    if (mkdtemp(aName.data()) != NULL) {
+        pResult->strPictures = aName.data();
+        pResult->bTempPictures = TRUE;
+    }
+}
+
 int SessionRun(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strSettingsFolder,
                SESSIONRESULT *pResult, char *pszError, size_t cbError)
 {
@@ -268,13 +285,27 @@ int SessionRun(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strS
     nCode = Analyse(&run, strSettingsFolder, pResult, pszError, cbError);
     // The pictures show the window as the run left it, report or not.
     char szPictureError[512];
-    if (run.state.hAnaly != NULL && !pOpt->strPicturesDir.empty()
-        && !PicturesWriteAnalysis(run.state.hAnaly, pOpt->strPicturesDir, pOpt->nPictureWidth,
+    ChoosePictureFolder(&run, pResult);
+    if (run.state.hAnaly != NULL && !pResult->strPictures.empty()
+        && !PicturesWriteAnalysis(run.state.hAnaly, pResult->strPictures, pOpt->nPictureWidth,
                                   pOpt->nPictureHeight, szPictureError, sizeof(szPictureError))
-        && nCode == SESSION_OK) {
+        && nCode == SESSION_OK && !pResult->bTempPictures) {
         snprintf(pszError, cbError, "%s", szPictureError);
         nCode = SESSION_NOREPORT;   // exit status 1: the run did not give everything asked for
     }
+    if (run.state.hAnaly != NULL && (!pOpt->strHtmlFile.empty() || !pOpt->strResultFile.empty()))
+        CohReadMatrix(run.state.hAnaly, &pResult->coherence);
     CloseAll(&run);
     return nCode;
+}
+
+void SessionRemoveTemporary(SESSIONRESULT *pResult)
+{
+    if (!pResult->bTempPictures)
+        return;
+    for (const char *pszName : {"analysis.png", "histogram.png", "coherence.png"})
+        remove((pResult->strPictures + "/" + pszName).c_str());
+    rmdir(pResult->strPictures.c_str());
+    pResult->strPictures.clear();
+    pResult->bTempPictures = FALSE;
 }

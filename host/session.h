@@ -20,6 +20,7 @@
 #include <string>
 
 #include "cmdline.h"
+#include "cohread.h"
 #include "recording.h"
 
 enum {
@@ -36,6 +37,9 @@ typedef struct tagSESSIONRESULT {
     std::string strRefusal;  /* why the last of them was not added */
     double dSeconds;         /* time the pages took */
     std::string strReport;   /* path of the report */
+    std::string strPictures; /* folder of the pictures, empty without */
+    BOOL bTempPictures;      /* that folder is temporary (for --html): the caller removes it */
+    COHMATRIX coherence;     /* read for --html when the analysis offers coherence */
 } SESSIONRESULT;
 
 int SessionRun(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strSettingsFolder,
@@ -44,6 +48,11 @@ int SessionRun(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strS
  * and returns a SESSION_* code; every code but SESSION_OK comes with a
  * one-line reason in pszError. Pages are loaded one at a time (RecLoadPage)
  * and pOpt->nPageSeconds must be set. A report left from an earlier run is
- * deleted first, so a report on disk is always this run's. */
+ * deleted first, so a report on disk is always this run's. With --html
+ * the pictures go to a temporary folder when --pictures names none, and
+ * the coherence matrix is read before the window closes. */
+
+void SessionRemoveTemporary(SESSIONRESULT *pResult);
+/* Removes the temporary pictures folder with its files, if there is one. */
 
 #endif /* HOST_SESSION_H */

@@ -34,7 +34,9 @@ void SummaryReadSettings(const std::string &strSettingsFolder, RUNSETTINGS *pSet
                 SettingHz(strFile, "EdgeMinRange", 100), SettingHz(strFile, "EdgeMaxRange", 3000),
                 (double)SettingInt(strFile, "EdgePercent", 80),
                 SettingHz(strFile, "FreqMin", 0), SettingHz(strFile, "FreqMax", 3000)};
-    s.bCoherence = GetPrivateProfileIntA("INITIAL", "Enable", 0, (strSettingsFolder + SET_COHFILE).c_str()) != 0;
+    const std::string strCohFile = strSettingsFolder + SET_COHFILE;
+    s.bCoherence = GetPrivateProfileIntA("INITIAL", "Enable", 0, strCohFile.c_str()) != 0;
+    s.bCohSquared = GetPrivateProfileIntA("INITIAL", "CoherenceSquare", 1, strCohFile.c_str()) != 0;
     *pSettings = s;
 }
 

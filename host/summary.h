@@ -35,6 +35,7 @@ typedef struct tagRUNSETTINGS {
     double dPeakMinHz, dPeakMaxHz;
     FREQRANGES ranges;              /* mean, edge and display ranges, edge percent */
     BOOL bCoherence;                /* coherence offered */
+    BOOL bCohSquared;               /* coherence squared, else its square root */
 } RUNSETTINGS;
 
 typedef struct tagSUMMARYBAND {

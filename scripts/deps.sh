@@ -5,7 +5,7 @@ set -euo pipefail
 
 linux_pkgs=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
             libkissfft-dev libbiosig-dev libcairo2-dev libfontconfig-dev
-            fonts-ipafont-gothic)
+            fonts-ipafont-gothic chromium)
 windows_pkgs=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
               binutils-mingw-w64-x86-64 googletest dpkg-dev)
 wine_pkgs=(wine wine64)

@@ -145,6 +145,13 @@ TEST(BatchRun, TablesResumeMergeAndLock)
     EXPECT_EQ(tmp.Path("missing.edf"), aRows[nGood + 2][0]);
     EXPECT_NE(std::string::npos, aRows[nGood + 2].back().find("No such file"));
 
+    auto aCoherence = ReadTable(tmp.Path("out/coherence.csv"));
+    ASSERT_GE(aCoherence.size(), 2u);   // every pair and band of the good recording only
+    for (size_t i = 1; i < aCoherence.size(); i++) {
+        EXPECT_EQ(tmp.Path("a/rec.edf"), aCoherence[i][0]);
+        EXPECT_EQ(5u, aCoherence[i].size());
+    }
+
     std::string strSummary = ReadWhole(tmp.Path("out/summary.csv"));
     std::string strCoherence = ReadWhole(tmp.Path("out/coherence.csv"));
     remove(tmp.Path("out/summary.csv").c_str());
