@@ -2,10 +2,15 @@
 #include "batch.h"
 
 #include <errno.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
 
 #include <windows.h>
 
@@ -34,6 +39,7 @@ typedef struct tagJOB {
 typedef struct tagBATCH {
     const HOSTOPTIONS *pOpt;
     std::string strSettings;      // the folder each worker's settings are copied from
+    std::vector<std::string> aOptions;   // what a result was made with: options and settings
     int nTotal, nFinished, nFailed, nAnalysed;
     double dStart;
 } BATCH;
@@ -63,13 +69,13 @@ static bool IsCurrent(const BATCH *pBatch, const JOB *pJob)
     BATCHRESULT result;
     return stat(strResult.c_str(), &stResult) == 0 && stat(pJob->strFile.c_str(), &stFile) == 0
         && Newer(&stResult.st_mtim, &stFile.st_mtim) && ResultRead(strResult, &result) && result.strError.empty()
-        && result.strFile == pJob->strFile && result.aOptions == pBatch->pOpt->aPassed;
+        && result.strFile == pJob->strFile && result.aOptions == pBatch->aOptions;
 }
 
 static bool Commit(const BATCH *pBatch, const JOB *pJob, BATCHRESULT *pResult)
 {
     pResult->strFile = pJob->strFile;
-    pResult->aOptions = pBatch->pOpt->aPassed;
+    pResult->aOptions = pBatch->aOptions;
     std::string strError;
     if (ResultWrite(pJob->strFolder + "/" RESULT_FILE, pResult, &strError))
         return true;
@@ -185,7 +191,7 @@ static bool StartNext(BATCH *pBatch, std::vector<JOB> *paJobs, size_t *pnNext, J
             *pSlot = *pJob;
             return true;
         } else {
-            Finished(pBatch, false, true);
+            Finished(pBatch, false, false);
         }
     }
     return false;
@@ -214,14 +220,47 @@ static void RunJobs(BATCH *pBatch, std::vector<JOB> *paJobs, int nWorkers)
     }
 }
 
+// The analysis options and a hash of the settings files' text: a result
+// made with others is not current.
+static std::vector<std::string> RunOptions(const HOSTOPTIONS *pOpt, const std::string &strSettings)
+{
+    std::vector<std::string> aOptions = pOpt->aPassed;
+    uint32_t nHash = 2166136261u;
+    for (const char *pszFile : {SET_MAINFILE, SET_COHFILE}) {
+        std::ifstream in(strSettings + pszFile, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        for (unsigned char c : text.str() + '\0')
+            nHash = (nHash ^ c) * 16777619u;
+    }
+    char szHash[32];
+    snprintf(szHash, sizeof(szHash), "settings %08x", (unsigned)nHash);
+    aOptions.push_back(szHash);
+    return aOptions;
+}
+
+// Refuses a recording listed twice: two workers would share its folder.
+static bool Distinct(const std::vector<std::string> &aFiles, std::string *pstrError)
+{
+    std::set<std::string> seen;
+    for (const std::string &strFile : aFiles) {
+        if (!seen.insert(strFile).second) {
+            *pstrError = strFile + " is listed twice";
+            return false;
+        }
+    }
+    return true;
+}
+
 static int Prepare(const HOSTOPTIONS *pOpt, bool bShared, BATCH *pBatch, int *pfdLock)
 {
     std::string strError;
-    if (!BatchLock(pOpt->strOutDir, bShared, pfdLock, &strError))
+    if (!Distinct(pOpt->aFiles, &strError) || !BatchLock(pOpt->strOutDir, bShared, pfdLock, &strError))
         return Complain(BATCH_REFUSED, strError);
     char szError[512];
     if (!SetPrepareFolder(pOpt, &pBatch->strSettings, szError, sizeof(szError)))
         return Complain(BATCH_REFUSED, szError);
+    pBatch->aOptions = RunOptions(pOpt, pBatch->strSettings);
     pBatch->pOpt = pOpt;
     pBatch->nTotal = (int)pOpt->aFiles.size();
     pBatch->nFinished = pBatch->nFailed = pBatch->nAnalysed = 0;
@@ -288,6 +327,9 @@ int BatchMerge(const HOSTOPTIONS *pOpt)
 {
     int fdLock = -1;
     std::string strError;
+    struct stat st;
+    if (stat(pOpt->strRecording.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return Complain(BATCH_REFUSED, pOpt->strRecording + " is no batch folder");
     if (!BatchLock(pOpt->strRecording, false, &fdLock, &strError))
         return Complain(BATCH_REFUSED, strError);
     int nCode = Merge(pOpt->strRecording, pOpt->bQuiet);

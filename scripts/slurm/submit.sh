@@ -23,6 +23,11 @@ qfftana=${QFFTANA:-qfftana}
 mkdir -p "$dir"
 grep -v '^$' "$list" > "$dir/files.txt.part"
 mv "$dir/files.txt.part" "$dir/files.txt"
+twice=$(sort "$dir/files.txt" | uniq -d | head -1)
+if [ -n "$twice" ]; then
+  echo "submit.sh: $twice is listed twice" >&2
+  exit 2
+fi
 count=$(wc -l < "$dir/files.txt")
 if [ "$count" -eq 0 ]; then
   echo "submit.sh: $list lists no recording" >&2

@@ -171,6 +171,10 @@ TEST(BatchRun, TablesResumeMergeAndLock)
     utimensat(AT_FDCWD, tmp.Path("a/rec.edf").c_str(), NULL, 0);   // the recording is newer now
     EXPECT_EQ(1, RunHost(strBatch).nExit);
     EXPECT_FALSE(SameTime(tGood, ModTime(strGood)));
+    tGood = ModTime(strGood);
+    WriteWhole(tmp.Path("set/QFFTANA.INI"), ReadWhole(tmp.Path("set/QFFTANA.INI")) + "; changed\n");
+    EXPECT_EQ(1, RunHost(strBatch).nExit);
+    EXPECT_FALSE(SameTime(tGood, ModTime(strGood)));   // other settings: analysed again
 
     // A task killed while writing leaves only its temporary file.
     std::string strResult = ReadWhole(strGood);
