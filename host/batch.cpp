@@ -258,9 +258,14 @@ static int Prepare(const HOSTOPTIONS *pOpt, bool bShared, BATCH *pBatch, int *pf
     if (!Distinct(pOpt->aFiles, &strError) || !BatchLock(pOpt->strOutDir, bShared, pfdLock, &strError))
         return Complain(BATCH_REFUSED, strError);
     char szError[512];
-    if (!SetPrepareFolder(pOpt, &pBatch->strSettings, szError, sizeof(szError)))
+    int fdHold = BatchLockSettings(pOpt->strOutDir);
+    BOOL bPrepared = SetPrepareFolder(pOpt, &pBatch->strSettings, szError, sizeof(szError));
+    if (bPrepared)
+        pBatch->aOptions = RunOptions(pOpt, pBatch->strSettings);
+    if (fdHold >= 0)
+        close(fdHold);
+    if (!bPrepared)
         return Complain(BATCH_REFUSED, szError);
-    pBatch->aOptions = RunOptions(pOpt, pBatch->strSettings);
     pBatch->pOpt = pOpt;
     pBatch->nTotal = (int)pOpt->aFiles.size();
     pBatch->nFinished = pBatch->nFailed = pBatch->nAnalysed = 0;

@@ -36,6 +36,16 @@ bool BatchLock(const std::string &strDir, bool bShared, int *pfdLock, std::strin
     return true;
 }
 
+int BatchLockSettings(const std::string &strDir)
+{
+    int fd = open((strDir + "/.lock-settings").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    return fd;
+}
+
 bool BatchWriteList(const std::string &strDir, const std::vector<std::string> &aFiles, std::string *pstrError)
 {
     std::string strText;

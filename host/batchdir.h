@@ -24,6 +24,12 @@ bool BatchLock(const std::string &strDir, bool bShared, int *pfdLock, std::strin
  * batch holds it or the folder cannot be had. The lock lasts until
  * *pfdLock is closed or the process ends. */
 
+int BatchLockSettings(const std::string &strDir);
+/* Waits for and takes DIR/.lock-settings exclusively; the caller closes
+ * the descriptor it returns (-1 when the file cannot be had) when done.
+ * The tasks of a job array prepare the settings folder one at a time under
+ * it, so none copies a settings file another is still writing. */
+
 bool BatchWriteList(const std::string &strDir, const std::vector<std::string> &aFiles, std::string *pstrError);
 /* Writes DIR/files.txt (through a temporary file); false, with a reason,
  * for a path holding a line break or when it cannot be written. */
