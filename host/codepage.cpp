@@ -39,6 +39,26 @@ void CpAnsiToUtf8(const char *pszAnsi, char *pszUtf8, size_t cbUtf8)
     Convert("UTF-8", "CP932", pszAnsi, pszUtf8, cbUtf8);
 }
 
+// A code page 932 character of one or two bytes takes at most three in
+// UTF-8, and a UTF-8 one as many as it had.
+static std::string ConvertWhole(const char *pszTo, const char *pszFrom, const char *pszIn)
+{
+    std::string str(strlen(pszIn) * 3 + 1, '\0');
+    Convert(pszTo, pszFrom, pszIn, &str[0], str.size());
+    str.resize(strlen(str.c_str()));
+    return str;
+}
+
+std::string CpAnsiToUtf8String(const char *pszAnsi)
+{
+    return ConvertWhole("UTF-8", "CP932", pszAnsi);
+}
+
+std::string CpCleanUtf8(const char *pszUtf8)
+{
+    return ConvertWhole("UTF-8", "UTF-8", pszUtf8);
+}
+
 void CpUtf8ToAnsi(const char *pszUtf8, char *pszAnsi, size_t cbAnsi)
 {
     Convert("CP932", "UTF-8", pszUtf8, pszAnsi, cbAnsi);

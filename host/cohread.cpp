@@ -14,13 +14,6 @@
 #define ID_COLUMNHEAD     2000              /* + k: the coherence window's column headers */
 #define ID_HISTOGRAM      4000              /* + n: its band histograms, column by column */
 
-static std::string Utf8(const std::string &strAnsi)
-{
-    std::vector<char> aOut(strAnsi.size() * 3 + 1);
-    CpAnsiToUtf8(strAnsi.c_str(), aOut.data(), aOut.size());
-    return aOut.data();
-}
-
 BOOL CohParseHistogramText(const char *pszText, std::vector<std::string> *paBands, std::vector<double> *padValue)
 {
     paBands->clear();
@@ -38,7 +31,7 @@ BOOL CohParseHistogramText(const char *pszText, std::vector<std::string> *paBand
         double d = nLast == std::string::npos ? 0.0 : ReportParseNumber(strLine.c_str() + nLast + 1, &bOk);
         if (!bOk || nFirst == nLast)
             return FALSE;
-        paBands->push_back(Utf8(strLine.substr(0, nFirst)));
+        paBands->push_back(CpAnsiToUtf8String(strLine.substr(0, nFirst).c_str()));
         padValue->push_back(d);
     }
     return TRUE;
@@ -82,7 +75,7 @@ static BOOL ReadWindow(HWND hCoh, COHMATRIX *pCoh)
     for (int k = 0; GetDlgItem(hCoh, ID_COLUMNHEAD + k) != NULL; k++) {
         char szLabel[128] = "";
         GetWindowTextA(GetDlgItem(hCoh, ID_COLUMNHEAD + k), szLabel, sizeof(szLabel));
-        pCoh->aChannels.push_back(Utf8(szLabel));
+        pCoh->aChannels.push_back(CpAnsiToUtf8String(szLabel));
     }
     size_t n = pCoh->aChannels.size();
     int nHistogram = 0;

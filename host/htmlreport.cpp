@@ -12,13 +12,6 @@
 #include "prjfile.h"
 #include "version.h"
 
-static std::string Utf8(const char *pszAnsi)
-{
-    std::vector<char> aOut(strlen(pszAnsi) * 3 + 1);
-    CpAnsiToUtf8(pszAnsi, aOut.data(), aOut.size());
-    return aOut.data();
-}
-
 // A number with its unit, "-" when there is none.
 static std::string Value(double d, const char *pszFormat, const char *pszUnit)
 {
@@ -48,14 +41,20 @@ void HtmlRecordingSection(HTMLDOC *pDoc, const RECORDING *pRec)
     int nSeconds = (int)pRec->dDuration;
     snprintf(szDuration, sizeof(szDuration), "%.1f s (%d:%02d:%02d)", pRec->dDuration, nSeconds / 3600,
              nSeconds / 60 % 60, nSeconds % 60);
-    HtmlFacts(pDoc, {{"File", Utf8(pRec->szName)},
-                     {"Format", Utf8(pRec->szFormat)},
-                     {"Patient", Utf8(pRec->szPatientName)},
-                     {"Patient id", Utf8(pRec->szPatientId)},
-                     {"Start", szStart},
-                     {"Duration", szDuration},
-                     {"Channels", std::to_string(pRec->aChannels.size()) + " given to the plug-in, "
-                                      + std::to_string(pRec->nSkipped) + " left out (annotations or unusable)"}});
+    std::vector<std::pair<std::string, std::string>> aFacts = {
+        {"File", CpCleanUtf8(pRec->szName)},   // the file system's name, not a text of the recording
+        {"Format", pRec->szFormat},
+        {"Patient", CpAnsiToUtf8String(pRec->szPatientName)},
+        {"Patient id", CpAnsiToUtf8String(pRec->szPatientId)}};
+    if (pRec->szPatientField[0] != '\0' || pRec->szRecordingField[0] != '\0') {
+        aFacts.push_back({"Patient field", CpAnsiToUtf8String(pRec->szPatientField)});
+        aFacts.push_back({"Recording field", CpAnsiToUtf8String(pRec->szRecordingField)});
+    }
+    aFacts.push_back({"Start", szStart});
+    aFacts.push_back({"Duration", szDuration});
+    aFacts.push_back({"Channels", std::to_string(pRec->aChannels.size()) + " given to the plug-in, "
+                                      + std::to_string(pRec->nSkipped) + " left out (annotations or unusable)"});
+    HtmlFacts(pDoc, aFacts);
     std::vector<std::vector<HTMLCELL>> aRows;
     for (size_t c = 0; c < pRec->aChannels.size(); c++) {
         const RECCHANNEL &ch = pRec->aChannels[c];
@@ -63,9 +62,10 @@ void HtmlRecordingSection(HTMLDOC *pDoc, const RECORDING *pRec)
         PfGetSignalName(ch.wSignalType, szType);
         char szStep[64];
         snprintf(szStep, sizeof(szStep), "%.6g ", ch.dUvPerStep);
-        aRows.push_back({Text(std::to_string(c + 1)), Text(Utf8(ch.szLabel)), Text(Utf8(ch.szFileLabel)),
-                         Text(Utf8(szType)), Number(std::to_string(ch.nRate) + " Hz"),
-                         Number(szStep + Utf8(ch.szUnit) + " per step")});
+        aRows.push_back({Text(std::to_string(c + 1)), Text(CpAnsiToUtf8String(ch.szLabel)),
+                         Text(CpAnsiToUtf8String(ch.szFileLabel)), Text(szType),
+                         Number(std::to_string(ch.nRate) + " Hz"),
+                         Number(szStep + CpAnsiToUtf8String(ch.szUnit) + " per step")});
     }
     HtmlTable(pDoc, {"#", "Label", "Label in the file", "Type", "Rate", "Step"}, aRows);
 }
@@ -223,8 +223,7 @@ void HtmlAddLogSection(HTMLDOC *pDoc, const REPORT *pReport)
     HtmlParagraph(pDoc, "The sections averaged, with their clock times (hours:minutes:seconds).");
     std::vector<std::vector<HTMLCELL>> aRows;
     for (size_t i = 0; i < pReport->aAddStart.size(); i++)
-        aRows.push_back({Number(std::to_string(i + 1)), Number(Utf8(pReport->aAddStart[i].c_str())),
-                         Number(Utf8(pReport->aAddStop[i].c_str()))});
+        aRows.push_back({Number(std::to_string(i + 1)), Number(pReport->aAddStart[i]), Number(pReport->aAddStop[i])});
     HtmlTable(pDoc, {"No.", "Start", "Stop"}, aRows);
 }
 
@@ -233,8 +232,8 @@ bool HtmlWriteRunReport(const std::string &strPath, const RECORDING *pRec, const
                         char *pszError, size_t cbError)
 {
     HTMLDOC doc;
-    HtmlBegin(&doc, "FFT analysis of " + Utf8(pRec->szName),
-              std::string(Utf8(pRec->szFormat)) + ", " + std::to_string(pSummary->nAddCount) + " sections averaged");
+    HtmlBegin(&doc, "FFT analysis of " + CpCleanUtf8(pRec->szName),
+              std::string(pRec->szFormat) + ", " + std::to_string(pSummary->nAddCount) + " sections averaged");
     HtmlRecordingSection(&doc, pRec);
     HtmlSettingsSection(&doc, pSummary);
     HtmlChannelsSection(&doc, pSummary);

@@ -7,6 +7,7 @@
 #include <charconv>
 
 #include "atomicfile.h"
+#include "codepage.h"
 #include "version.h"
 
 std::string JsonQuote(const std::string &strUtf8)
@@ -95,7 +96,7 @@ static std::string Channels(const RUNSUMMARY *pSummary)
 std::string JsonSummary(const RUNSUMMARY *pSummary, const RECORDING *pRec)
 {
     return std::string("{\n  \"program\": \"qfftana\",\n  \"version\": ") + JsonQuote(QFFTANA_VERSION) + ",\n"
-         + "  \"recording\": {\"file\": " + JsonQuote(pRec ? pRec->szName : "") + ", \"format\": "
+         + "  \"recording\": {\"file\": " + JsonQuote(pRec ? CpCleanUtf8(pRec->szName) : "") + ", \"format\": "
          + JsonQuote(pRec ? pRec->szFormat : "") + "},\n" + Settings(pSummary)
          + "  \"add_count\": " + std::to_string(pSummary->nAddCount) + ",\n"
          + "  \"shares_of\": " + JsonQuote(pSummary->bAveraged ? "averaged spectrum" : "last spectrum") + ",\n"

@@ -59,6 +59,8 @@ typedef struct tagRECORDING {
     char szName[260];                 /* file name without folder */
     char szPatientName[REC_TEXTSIZE];
     char szPatientId[REC_TEXTSIZE];
+    char szPatientField[81];          /* EDF/BDF: the header's patient and recording fields as */
+    char szRecordingField[81];        /* they stand (trimmed); empty for other formats */
     int anStart[6];                   /* year, month, day, hour, minute, second */
     double dDuration;                 /* seconds */
     int nSkipped;                     /* channels left out: annotations, unusable */

@@ -209,6 +209,8 @@ BOOL RecStreamOpen(const char *pszPath, RECORDING *pRec, char *pszError, size_t 
     snprintf(pRec->szFormat, sizeof(pRec->szFormat), "%s%s", hdr.bBdf ? "BDF" : "EDF", hdr.bPlus ? "+" : "");
     RecCopyText(pRec->szName, sizeof(pRec->szName), BaseName(pszPath));
     PatientTexts(hdr, pRec);
+    RecCopyText(pRec->szPatientField, sizeof(pRec->szPatientField), hdr.szPatient);
+    RecCopyText(pRec->szRecordingField, sizeof(pRec->szRecordingField), hdr.szRecording);
     memcpy(pRec->anStart, hdr.anStart, sizeof(pRec->anStart));
     pRec->dDuration = (double)hdr.nRecords * hdr.dRecordSeconds;
     ChooseChannels(hdr, pRec);

@@ -46,13 +46,6 @@ const char *SummaryWindowName(int nWindowType)
     return nWindowType >= 0 && nWindowType < 4 ? apszName[nWindowType] : "unknown";
 }
 
-static std::string Utf8(const std::string &strAnsi)
-{
-    std::vector<char> aOut(strAnsi.size() * 3 + 1);
-    CpAnsiToUtf8(strAnsi.c_str(), aOut.data(), aOut.size());
-    return aOut.data();
-}
-
 // The step of the recording's channel named in the title "CHn(label)".
 static double ChannelStep(const RECORDING *pRec, const std::string &strTitle)
 {
@@ -76,11 +69,11 @@ void SummaryCollect(REPORT *pReport, const RUNSETTINGS *pSettings, const RECORDI
     for (const REPORTCHANNEL &ch : pReport->aChannels)
         sum.bAveraged = sum.bAveraged && ch.adAvgPercent.size() == pReport->aBands.size();
     for (size_t b = 0; b < pReport->aBands.size(); b++)
-        sum.aBands.push_back({Utf8(pReport->aBands[b]), pReport->adBandMin[b], pReport->adBandMax[b]});
+        sum.aBands.push_back({CpAnsiToUtf8String(pReport->aBands[b].c_str()), pReport->adBandMin[b], pReport->adBandMax[b]});
     double dLineWidth = pReport->adFreq.size() >= 2 ? pReport->adFreq[1] - pReport->adFreq[0] : NAN;
     for (const REPORTCHANNEL &ch : pReport->aChannels) {
         SUMMARYCHANNEL out;
-        out.strTitle = Utf8(ch.strTitle);
+        out.strTitle = CpAnsiToUtf8String(ch.strTitle.c_str());
         out.dUvPerStep = ChannelStep(pRec, ch.strTitle);
         double dScale = out.dUvPerStep * (pSettings->bDensity ? dLineWidth : 1.0);
         for (size_t b = 0; b < pReport->aBands.size(); b++)

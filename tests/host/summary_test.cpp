@@ -15,7 +15,7 @@ TEST(Json, TextsEscapedAndUnknownNumbersNull)
     EXPECT_EQ("0.1", JsonNumber(0.1));
 }
 
-TEST(Json, LabelsFromCodePage932AreUtf8)
+TEST(Json, TextsAreValidUtf8)
 {
     REPORT report;
     char szError[256];
@@ -32,7 +32,10 @@ TEST(Json, LabelsFromCodePage932AreUtf8)
     settings.dPeakMaxHz = 2.0;
     RUNSUMMARY summary;
     SummaryCollect(&report, &settings, NULL, 10, &summary);
-    std::string strJson = JsonSummary(&summary, NULL);
+    RECORDING rec = RECORDING();
+    RecCopyText(rec.szName, sizeof(rec.szName), "a\xff\xce\xb1.edf");   // a file name of any bytes
+    std::string strJson = JsonSummary(&summary, &rec);
+    EXPECT_NE(std::string::npos, strJson.find("\"file\": \"a?\xce\xb1.edf\"")) << strJson;
     EXPECT_NE(std::string::npos, strJson.find("\"label\": \"\xce\xb1\xe6\xb3\xa2\"")) << strJson;
     // No recording: no step, so no power in uV^2; the share is known.
     EXPECT_NE(std::string::npos, strJson.find("\"band_power_uv2\": [null]")) << strJson;
