@@ -10,6 +10,7 @@
 #include "batchresult.h"
 #include "csvout.h"
 #include "hosttest.h"
+#include "report.h"
 #include "worker.h"
 
 TEST(BatchCsv, CellsQuotedAsRfc4180AndReadBack)
@@ -35,6 +36,25 @@ TEST(BatchCsv, CellsQuotedAsRfc4180AndReadBack)
     EXPECT_TRUE(CsvSplitLine(strLine.substr(0, strLine.size() - 2), &aBack));
     EXPECT_EQ(aTexts, aBack);
     EXPECT_FALSE(CsvSplitLine("\"open", &aBack));
+}
+
+// The plug-in writes titles and labels unquoted: commas in them must not
+// shift the cells.
+TEST(BatchCsv, ReportLabelsWithCommasKeepTheirCells)
+{
+    const char *pszReport = "Average Count,2\r\n\r\nContain Band Power(%)\r\n"
+                            "Band Name,Min Freq(Hz),Max Freq(Hz),CH1(F3,ref),CH2(C4)\r\n"
+                            "alpha,low,8.00,10.00,12.50,ERR\r\nbeta,13.00,30.00,1.25,2.50\r\n\r\n";
+    REPORT report;
+    char szError[256];
+    ASSERT_TRUE(ReportParse(pszReport, &report, szError, sizeof(szError))) << szError;
+    ASSERT_EQ(2u, report.aChannels.size());
+    EXPECT_EQ("CH1(F3,ref)", report.aChannels[0].strTitle);
+    EXPECT_EQ((std::vector<std::string>{"alpha,low", "beta"}), report.aBands);
+    EXPECT_EQ(8.0, report.adBandMin[0]);
+    EXPECT_EQ(12.5, report.aChannels[0].adPercent[0]);
+    EXPECT_TRUE(isnan(report.aChannels[1].adPercent[0]));
+    EXPECT_EQ(2.5, report.aChannels[1].adPercent[1]);
 }
 
 TEST(BatchCsv, NumbersWithoutLocaleOrNaN)
@@ -128,11 +148,14 @@ TEST(BatchRun, TablesResumeMergeAndLock)
     WriteWhole(tmp.Path("b/rec.edf"), ReadWhole(tmp.Path("a/rec.edf")).substr(0, 200));
     std::string strFiles = tmp.Path("a/rec.edf") + " " + tmp.Path("b/rec.edf") + " " + tmp.Path("missing.edf");
     std::string strBatch = "batch " + strFiles + " --out " + tmp.Path("out") + " --settings " + tmp.Path("set")
-                         + " --jobs 2 --quiet";
+                         + " --jobs 2 --quiet --set FREQBAND2.Label=\xe3\x82\xb7\xe3\x83\xbc\xe3\x82\xbf"
+                         + " --set 'FREQBAND3.Label=\xce\xb1,\"1\"'";   // through code page 932 and back
     RUNOUTPUT out = RunHost(strBatch);
     ASSERT_EQ(1, out.nExit) << out.strErr;
     auto aRows = ReadTable(tmp.Path("out/summary.csv"));
     ASSERT_GE(aRows.size(), 4u);
+    EXPECT_EQ("\xe3\x82\xb7\xe3\x83\xbc\xe3\x82\xbf power (uV^2)", aRows[0][3]);
+    EXPECT_EQ("\xce\xb1,\"1\" power (uV^2)", aRows[0][4]);
     size_t nGood = aRows.size() - 3;
     for (size_t i = 1; i <= nGood; i++) {
         EXPECT_EQ(tmp.Path("a/rec.edf"), aRows[i][0]);
