@@ -1,6 +1,8 @@
 // Parsing the command line: commands, options and their values.
 #include "cmdline.h"
 
+#include "compareargs.h"
+
 #include <errno.h>
 #include <stdarg.h>
 #include <stdlib.h>
@@ -83,13 +85,9 @@ static BOOL ParseChannels(const char *psz, HOSTOPTIONS *pOpt, char *pszError, si
     return TRUE;
 }
 
-// "all", "none" or a list of pages and ranges: "1,3-7,10".
-static BOOL ParseAdd(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+BOOL CmdParsePageList(const char *psz, std::vector<ADDRANGE> *paRanges)
 {
-    pOpt->aAddRanges.clear();
-    pOpt->bAddAll = strcmp(psz, "all") == 0;
-    if (pOpt->bAddAll || strcmp(psz, "none") == 0)
-        return TRUE;
+    paRanges->clear();
     for (const std::string &strPart : SplitCommas(psz)) {
         ADDRANGE range = {};
         size_t nDash = strPart.find('-');
@@ -97,10 +95,21 @@ static BOOL ParseAdd(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t 
         std::string strLast = nDash == std::string::npos ? strFirst : strPart.substr(nDash + 1);
         if (!ParseInt(strFirst.c_str(), 1, 1000000, &range.nFirst)
             || !ParseInt(strLast.c_str(), 1, 1000000, &range.nLast) || range.nLast < range.nFirst)
-            return Fail(pszError, cbError, "--add: '%s' is not all, none or a list of pages such as 1,3-7", psz);
-        pOpt->aAddRanges.push_back(range);
+            return FALSE;
+        paRanges->push_back(range);
     }
     return TRUE;
+}
+
+// "all", "none" or a list of pages and ranges: "1,3-7,10".
+static BOOL ParseAdd(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
+{
+    pOpt->aAddRanges.clear();
+    pOpt->bAddAll = strcmp(psz, "all") == 0;
+    if (pOpt->bAddAll || strcmp(psz, "none") == 0)
+        return TRUE;
+    return CmdParsePageList(psz, &pOpt->aAddRanges)
+        || Fail(pszError, cbError, "--add: '%s' is not all, none or a list of pages such as 1,3-7", psz);
 }
 
 // "[FILE.]SECTION.KEY=VALUE"; FILE is QFFTANA (the default) or QFFTANAX.
@@ -153,7 +162,7 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
         int nCommand;
     } aCommand[] = {
         {"demo", CMD_DEMO}, {"analyze", CMD_ANALYZE}, {"info", CMD_INFO},
-        {"make-demo", CMD_MAKEDEMO}, {"batch", CMD_BATCH}, {"batch-one", CMD_BATCHONE},
+        {"make-demo", CMD_MAKEDEMO}, {"compare", CMD_COMPARE}, {"batch", CMD_BATCH}, {"batch-one", CMD_BATCHONE},
         {"merge", CMD_MERGE}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
         {"--version", CMD_VERSION}, {"version", CMD_VERSION},
     };
@@ -168,8 +177,8 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
 
 static BOOL TakesAnalysisOptions(const HOSTOPTIONS *pOpt)
 {
-    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE || pOpt->nCommand == CMD_BATCH
-        || pOpt->nCommand == CMD_BATCHONE;
+    return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE || pOpt->nCommand == CMD_COMPARE
+        || pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE;
 }
 
 // Batches pass their analysis options on to every worker; --jobs is the
@@ -265,6 +274,11 @@ static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszEr
         const char *pszArg = argv[i];
         if (strcmp(pszArg, "--quiet") == 0) {
             pOpt->bQuiet = TRUE;
+        } else if (pOpt->nCommand == CMD_COMPARE && CmpIsOption(pszArg)) {
+            if (i + 1 >= argc)
+                return Fail(pszError, cbError, "%s needs a value", pszArg);
+            if (!CmpParseOption(pszArg, argv[++i], pOpt, pszError, cbError))
+                return FALSE;
         } else if (strncmp(pszArg, "--", 2) == 0) {
             if (!IsKnownOption(pszArg))
                 return Fail(pszError, cbError, "unknown option %s (see qfftana --help)", pszArg);
@@ -278,8 +292,6 @@ static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszEr
             i++;
         } else if (pOpt->nCommand == CMD_BATCH || (pOpt->nCommand == CMD_BATCHONE && pOpt->aFiles.empty())) {
             pOpt->aFiles.push_back(pszArg);
-        } else if (pOpt->nCommand == CMD_MERGE && pOpt->strRecording.empty()) {
-            pOpt->strRecording = pszArg;
         } else if (pOpt->strRecording.empty() && pOpt->nCommand != CMD_DEMO) {
             pOpt->strRecording = pszArg;
         } else {
@@ -303,11 +315,13 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     if (argc < 2)
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
-        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, batch, batch-one, merge)", argv[1]);
+        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, compare, batch, batch-one, merge)", argv[1]);
     if (pOpt->nCommand == CMD_HELP || pOpt->nCommand == CMD_VERSION)
         return TRUE;
     if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
         return FALSE;
+    if (pOpt->nCommand == CMD_COMPARE)
+        return CmpCheck(pOpt, pszError, cbError);
     if ((pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE) && pOpt->aFiles.empty())
         return Fail(pszError, cbError, "%s needs recording files", argv[1]);
     if (pOpt->nCommand == CMD_MERGE && pOpt->strRecording.empty())
@@ -348,6 +362,12 @@ void CmdPrintUsage(FILE *pOut)
           "      show the recording's format, channels, duration and pages\n"
           "  qfftana make-demo FILE.edf\n"
           "      write the built-in recording as EDF+\n"
+          "  qfftana compare [RECORDING] --a PAGES --b PAGES [--labels A,B] [--out DIR]\n"
+          "          [--pictures DIR] [--html FILE] [analysis options but --add]\n"
+          "      average two sets of pages (the built-in recording without RECORDING) and\n"
+          "      compare their band powers and peak frequencies: DIR/compare.csv\n"
+          "      --a 1-9, --a-seconds 0-90 (pages wholly inside, end excluded) or\n"
+          "      --a-annotation TEXT (pages an EDF+ annotation overlaps); --b the same\n"
           "  qfftana batch FILES... --out DIR [--jobs N] [analysis options]\n"
           "      analyse each recording in a worker process of its own (N at a time),\n"
           "      each into a folder of DIR, and tabulate them all in DIR/summary.csv and\n"

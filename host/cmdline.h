@@ -9,6 +9,8 @@
  *           [--json FILE] [--html FILE] [--result FILE] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
+ *   qfftana compare [RECORDING] --a PAGES|--a-seconds FROM-TO|--a-annotation TEXT
+ *           --b ... [--labels A,B] [--html FILE] [analysis options but --add]
  *   qfftana batch FILES... --out DIR [--jobs N] [analysis options]
  *   qfftana batch-one FILE --out DIR [analysis options]
  *   qfftana merge DIR
@@ -34,6 +36,7 @@ enum {
     CMD_ANALYZE,
     CMD_INFO,
     CMD_MAKEDEMO,
+    CMD_COMPARE,
     CMD_BATCH,
     CMD_BATCHONE,
     CMD_MERGE,
@@ -51,6 +54,22 @@ enum {
 typedef struct tagADDRANGE {
     int nFirst, nLast;    // 1-based pages, nFirst <= nLast
 } ADDRANGE;
+
+enum {
+    COND_NONE,
+    COND_PAGES,
+    COND_SECONDS,
+    COND_ANNOTATION,
+};
+
+// One of the two sets of pages compare averages.
+typedef struct tagCONDITION {
+    int nKind;                     // COND_*
+    std::vector<ADDRANGE> aPages;  // COND_PAGES
+    double dFrom, dTo;             // COND_SECONDS: from inclusive, to exclusive
+    std::string strAnnotation;     // COND_ANNOTATION: the annotation's text
+    std::string strLabel;          // "A" / "B" unless --labels names them
+} CONDITION;
 
 typedef struct tagSETTING {
     std::string strFile;      // "QFFTANA.INI" or "QFFTANAX.INI"
@@ -77,6 +96,7 @@ typedef struct tagHOSTOPTIONS {
     std::string strHtmlFile;            // --html; empty: none
     std::string strResultFile;          // --result (a batch's worker); empty: none
     BOOL bQuiet;
+    CONDITION aCondition[2];            // compare: --a..., --b...
     std::vector<std::string> aFiles;    // batch, batch-one: the recordings as given
     int nJobs;                          // batch: workers at a time, 1 unless given
     std::vector<std::string> aPassed;   // batch: the analysis options as given, for its workers
@@ -87,6 +107,9 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
  * one-line reason in pszError, for an unknown command or option, a missing
  * or malformed value, or an option the command does not take. No
  * arguments, "help", "-h" and "--help" give CMD_HELP. */
+
+BOOL CmdParsePageList(const char *psz, std::vector<ADDRANGE> *paRanges);
+/* A list of pages and ranges such as "1,3-7,10"; FALSE when malformed. */
 
 BOOL CmdWantsPage(const HOSTOPTIONS *pOpt, int nPage);
 /* Whether the 1-based page nPage is to be added. */

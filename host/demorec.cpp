@@ -25,7 +25,7 @@ static const DEMOSITE s_aSite[] = {
     {"Fz", 0.2, 1.0, 0.9, 0.2},    {"Cz", 0.4, 0.6, 0.8, 0.05},
 };
 
-#define ALPHA_UV  30.0   // sine amplitudes at weight 1
+#define ALPHA_UV  30.0   // sine amplitudes at weight 1 (alpha: over the whole recording)
 #define THETA_UV  10.0
 #define BETA_UV   5.0
 #define PINK_UV   6.0    // scale of the 1/f background
@@ -83,13 +83,23 @@ typedef struct tagRHYTHMS {
     double dAlpha, dTheta, dBeta;   // current values at weight 1
 } RHYTHMS;
 
+// The alpha amplitude's factor at t: DEMO_ALPHA_RISE times higher in the
+// second half than in the first, the two chosen so that the recording's
+// mean alpha power stays that of amplitude ALPHA_UV. The change falls on
+// a page boundary for every whole-second page length dividing 90 s.
+static double AlphaFactor(double t)
+{
+    double dFirst = sqrt(2.0 / (1.0 + DEMO_ALPHA_RISE * DEMO_ALPHA_RISE));
+    return t < DEMO_SECONDS / 2 ? dFirst : DEMO_ALPHA_RISE * dFirst;
+}
+
 static void StepRhythms(RHYTHMS *p, double t)
 {
     double dt = 1.0 / DEMO_RATE;
     p->dAlphaPhase += 2.0 * PI * (10.0 + 0.3 * sin(2.0 * PI * t / 7.0)) * dt;
     p->dThetaPhase += 2.0 * PI * (6.0 + 0.4 * sin(2.0 * PI * t / 11.0)) * dt;
     p->dBetaPhase += 2.0 * PI * (20.0 + 2.0 * sin(2.0 * PI * t / 5.0)) * dt;
-    p->dAlpha = ALPHA_UV * (0.65 + 0.35 * sin(2.0 * PI * t / 3.3)) * sin(p->dAlphaPhase);
+    p->dAlpha = ALPHA_UV * AlphaFactor(t) * (0.65 + 0.35 * sin(2.0 * PI * t / 3.3)) * sin(p->dAlphaPhase);
     p->dTheta = THETA_UV * (0.7 + 0.3 * sin(2.0 * PI * t / 4.1)) * sin(p->dThetaPhase);
     p->dBeta = BETA_UV * (0.7 + 0.3 * sin(2.0 * PI * t / 2.3)) * sin(p->dBetaPhase);
 }

@@ -8,10 +8,12 @@
 #include "batch.h"
 #include "batchsummary.h"
 #include "cmdline.h"
+#include "compare.h"
 #include "demorec.h"
 #include "edfwrite.h"
 #include "htmlreport.h"
 #include "jsonout.h"
+#include "pagechoice.h"
 #include "pagefit.h"
 #include "plugtext.h"
 #include "prjfile.h"
@@ -28,8 +30,6 @@ enum {
     EXIT_BADARGS = 2,
     EXIT_BADRECORDING = 3,
 };
-
-#define DEFAULT_FFT_POINTS 1024   /* the settings' own default */
 
 static int Complain(int nExit, const char *pszText)
 {
@@ -60,13 +60,13 @@ static void ShowNotes(const std::string &strNotes, BOOL bQuiet)
 static int ShowInfo(const RECORDING *pRec)
 {
     DWORD nBase = RecBaseRate(pRec);
-    DWORD nPage = PageDefault(nBase, DEFAULT_FFT_POINTS, FALSE);
+    DWORD nPage = PageDefault(nBase, PAGE_DEFAULT_FFT_POINTS, FALSE);
     printf("file       %s\nformat     %s\n", pRec->szName, pRec->szFormat);
     printf("patient    %s (id %s)\n", pRec->szPatientName, pRec->szPatientId);
     printf("start      %04d-%02d-%02d %02d:%02d:%02d\n", pRec->anStart[0], pRec->anStart[1], pRec->anStart[2],
            pRec->anStart[3], pRec->anStart[4], pRec->anStart[5]);
     printf("duration   %.1f s; base rate %u Hz; %u pages of %u s (the default page for %d points)\n", pRec->dDuration,
-           (unsigned)nBase, (unsigned)(nPage ? RecWholeSeconds(pRec) / nPage : 0), (unsigned)nPage, DEFAULT_FFT_POINTS);
+           (unsigned)nBase, (unsigned)(nPage ? RecWholeSeconds(pRec) / nPage : 0), (unsigned)nPage, PAGE_DEFAULT_FFT_POINTS);
     printf("channels   %zu given to the plug-in, %d left out (annotations or unusable)\n",
            pRec->aChannels.size(), pRec->nSkipped);
     printf("  #  %-16s %-16s %-6s %6s %12s  %s\n", "label", "file label", "type", "rate", "uV/step", "cal value/height");
@@ -130,57 +130,6 @@ static int Summarise(const HOSTOPTIONS *pOpt, const RECORDING *pRec, const SESSI
     return EXIT_OK;
 }
 
-// The FFT size and mode the run will use, as the settings file now says.
-static void RunFFT(const std::string &strFolder, DWORD *pnPoints, BOOL *pbSection)
-{
-    std::string strFile = strFolder + SET_MAINFILE;
-    *pnPoints = (DWORD)GetPrivateProfileIntA("FFTINFO", "FFTPoint", DEFAULT_FFT_POINTS, strFile.c_str());
-    *pbSection = GetPrivateProfileIntA("FFTINFO", "FFTAreaSw", 0, strFile.c_str()) == 1;
-}
-
-// Why a page length given does not suit, with the nearest lengths that do.
-static void RefusePage(const HOSTOPTIONS *pOpt, DWORD nRate, DWORD nPoints, BOOL bSection, char *pszError,
-                       size_t cbError)
-{
-    DWORD anNear[2] = {PageNearestFit((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection, -1),
-                       PageNearestFit((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection, 1)};
-    char aszNear[2][32] = {"none", "none"};
-    for (int i = 0; i < 2; i++) {
-        if (anNear[i])
-            snprintf(aszNear[i], sizeof(aszNear[i]), "%u s", (unsigned)anNear[i]);
-    }
-    snprintf(pszError, cbError, "--page-seconds %d does not suit %u FFT points at %u Hz in %s mode; "
-             "the nearest lengths that do: %s shorter, %s longer", pOpt->nPageSeconds, (unsigned)nPoints,
-             (unsigned)nRate, bSection ? "section" : "page", aszNear[0], aszNear[1]);
-}
-
-// The page length: the one given when it suits the FFT size at the base
-// rate, else the default; FALSE with a reason when neither is possible.
-static BOOL ChoosePage(HOSTOPTIONS *pOpt, const RECORDING *pRec, const std::string &strFolder, DWORD *pnPoints,
-                       char *pszError, size_t cbError)
-{
-    BOOL bSection = FALSE;
-    RunFFT(strFolder, pnPoints, &bSection);
-    DWORD nRate = RecBaseRate(pRec), nPoints = *pnPoints;
-    if (pOpt->nPageSeconds > 0) {
-        if (PageFits((DWORD)pOpt->nPageSeconds, nRate, nPoints, bSection))
-            return TRUE;
-        RefusePage(pOpt, nRate, nPoints, bSection, pszError, cbError);
-        return FALSE;
-    }
-    pOpt->nPageSeconds = (int)PageDefault(nRate, nPoints, bSection);
-    if (pOpt->nPageSeconds == 0) {
-        snprintf(pszError, cbError, "no page length from 1 to %d s suits %u FFT points at %u Hz; choose another "
-                 "FFTINFO.FFTPoint", PAGE_MAX_SECONDS, (unsigned)nPoints, (unsigned)nRate);
-        return FALSE;
-    }
-    if (!pOpt->bQuiet)
-        fprintf(stderr, "qfftana: pages of %d s: the whole-second length nearest %d s that suits %u FFT points "
-                "at %u Hz (--page-seconds chooses another)\n", pOpt->nPageSeconds, PAGE_PREFERRED_SECONDS,
-                (unsigned)nPoints, (unsigned)nRate);
-    return TRUE;
-}
-
 static int Analyse(HOSTOPTIONS *pOpt)
 {
     RECORDING rec;
@@ -195,7 +144,7 @@ static int Analyse(HOSTOPTIONS *pOpt)
     if (!strNote.empty() && !pOpt->bQuiet)
         fprintf(stderr, "qfftana: %s\n", strNote.c_str());
     DWORD nPoints = 0;
-    if (!ChoosePage(pOpt, &rec, strFolder, &nPoints, szError, sizeof(szError)))
+    if (!PageChoose(pOpt, &rec, strFolder, &nPoints, szError, sizeof(szError)))
         return Complain(EXIT_BADARGS, szError);
     std::string strFound;
     if (!RecFitSteps(&rec, nPoints, &strFound, szError, sizeof(szError)))
@@ -228,6 +177,8 @@ int main(int argc, char **argv)
     }
     case CMD_MAKEDEMO:
         return MakeDemo(&opt);
+    case CMD_COMPARE:
+        return CompareRun(&opt);
     case CMD_BATCH:
         return BatchRun(&opt);
     case CMD_BATCHONE:

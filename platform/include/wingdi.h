@@ -297,6 +297,18 @@ HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientat
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA *lplf);
 /* NULL with ERROR_INVALID_PARAMETER for a NULL pointer. */
 HBRUSH WINAPI CreateSolidBrush(COLORREF color);
+#define HS_HORIZONTAL       0   /* ----- */
+#define HS_VERTICAL         1   /* ||||| */
+#define HS_FDIAGONAL        2   /* falling to the right */
+#define HS_BDIAGONAL        3   /* rising to the right */
+#define HS_CROSS            4   /* +++++ */
+#define HS_DIAGCROSS        5   /* xxxxx */
+#define HS_API_MAX          12
+HBRUSH WINAPI CreateHatchBrush(int iHatch, COLORREF color);
+/* Lines 8 pixels apart in color, repeated from the context's device
+ * origin; the gaps take the background colour in OPAQUE mode and are left
+ * alone in TRANSPARENT mode. Styles 6..11 give a solid brush, 12 and up
+ * NULL. */
 HPEN WINAPI CreatePen(int iStyle, int cWidth, COLORREF color);
 BOOL WINAPI DeleteObject(HGDIOBJ ho);
 /* TRUE for a pen, brush or font (stock objects stay). An object still

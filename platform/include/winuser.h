@@ -657,6 +657,33 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR lpchText, int cchText, LPRECT lprc, UINT fo
  * text's extent. Returns the text's height (from the top of lprc for
  * DT_VCENTER/DT_BOTTOM), 0 on error. */
 
+/* Three-dimensional edges in the system colours (the classic look of
+ * buttons, frames and sunken fields). An edge is an outer and an inner line
+ * of one pixel each; BF_ sides choose where, BF_MIDDLE fills the inside
+ * with the face colour, BF_ADJUST shrinks *qrc by what was drawn. */
+#define BDR_RAISEDOUTER     0x0001
+#define BDR_SUNKENOUTER     0x0002
+#define BDR_RAISEDINNER     0x0004
+#define BDR_SUNKENINNER     0x0008
+#define EDGE_RAISED         (BDR_RAISEDOUTER | BDR_RAISEDINNER)
+#define EDGE_SUNKEN         (BDR_SUNKENOUTER | BDR_SUNKENINNER)
+#define EDGE_ETCHED         (BDR_SUNKENOUTER | BDR_RAISEDINNER)
+#define EDGE_BUMP           (BDR_RAISEDOUTER | BDR_SUNKENINNER)
+#define BF_LEFT             0x0001
+#define BF_TOP              0x0002
+#define BF_RIGHT            0x0004
+#define BF_BOTTOM           0x0008
+#define BF_RECT             (BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM)
+#define BF_MIDDLE           0x0800
+#define BF_SOFT             0x1000
+#define BF_ADJUST           0x2000
+#define BF_FLAT             0x4000
+#define BF_MONO             0x8000
+BOOL WINAPI DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
+/* The dotted focus rectangle: every other pixel of the outline inverted,
+ * so a second call takes it away. */
+BOOL WINAPI DrawFocusRect(HDC hDC, const RECT *lprc);
+
 /* Rectangles. */
 BOOL WINAPI SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
 BOOL WINAPI SetRectEmpty(LPRECT lprc);

@@ -31,19 +31,6 @@ void PaintTree(HWND hwndRoot)
     });
 }
 
-// The window rectangle of hwnd in its top-level window's image.
-RECT FrameInSurface(HWND hwnd, HWND hwndTop)
-{
-    WND *pWnd = WndGet(hwnd);
-    WND *pTop = WndGet(hwndTop);
-    POINT pt = WndClientOrigin(hwnd);
-    int nFrame = WndFrameWidth(pWnd);
-    int cx, cy;
-    WndClientSize(pWnd, &cx, &cy);
-    LONG x = pt.x - nFrame - pTop->rcWindow.left, y = pt.y - nFrame - pTop->rcWindow.top;
-    return RECT{x, y, x + cx + 2 * nFrame, y + cy + 2 * nFrame};
-}
-
 void Edge(cairo_t *cr, const RECT &rc, COLORREF crTopLeft, COLORREF crBottomRight)
 {
     GdiSetColor(cr, crTopLeft);
@@ -64,7 +51,7 @@ void DrawFrames(HWND hwndRoot, HWND hwndTop, cairo_surface_t *pSurface)
         WND *pWnd = WndGet(hwnd);
         if (!ShownUnder(hwndRoot, hwnd) || WndFrameWidth(pWnd) == 0)
             return;
-        RECT rc = FrameInSurface(hwnd, hwndTop);
+        RECT rc = WndFrameInImage(hwnd, hwndTop);
         if (pWnd->dwStyle & WS_BORDER) {
             Edge(cr, rc, RGB(64, 64, 64), RGB(64, 64, 64));
             rc = RECT{rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1};
@@ -78,28 +65,13 @@ void DrawFrames(HWND hwndRoot, HWND hwndTop, cairo_surface_t *pSurface)
     cairo_destroy(cr);
 }
 
-HWND TopLevelOf(HWND hwnd)
+// The frames, then the window's rectangle of the image, as PNG.
+BOOL WritePicture(HWND hWnd, HWND hwndImage, LPCSTR pszPath)
 {
-    for (WND *pWnd = WndGet(hwnd); pWnd; pWnd = WndGet(pWnd->hwndParent))
-        if (pWnd->hwndParent == WndDesktop())
-            return pWnd->hwnd;
-    return NULL;
-}
-
-}  // namespace
-
-extern "C" BOOL AutoRenderWindowToPng(HWND hWnd, LPCSTR pszPath)
-{
-    HWND hwndTop = TopLevelOf(hWnd);
-    if (!hwndTop || !pszPath)
-        return FALSE;
-    PaintTree(hWnd);
-    if (!IsWindow(hWnd))
-        return FALSE;
-    cairo_surface_t *pSurface = WndSurfaceOfTop(hwndTop);
-    DrawFrames(hWnd, hwndTop, pSurface);
+    cairo_surface_t *pSurface = WndSurfaceOfTop(hwndImage);
+    DrawFrames(hWnd, hwndImage, pSurface);
     cairo_surface_flush(pSurface);
-    RECT rc = FrameInSurface(hWnd, hwndTop);
+    RECT rc = WndFrameInImage(hWnd, hwndImage);
     int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0)
         return FALSE;
@@ -111,4 +83,23 @@ extern "C" BOOL AutoRenderWindowToPng(HWND hWnd, LPCSTR pszPath)
     cairo_status_t status = cairo_surface_write_to_png(pOut, PathToHost(pszPath).c_str());
     cairo_surface_destroy(pOut);
     return status == CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+extern "C" BOOL AutoRenderWindowToPng(HWND hWnd, LPCSTR pszPath)
+{
+    if (!pszPath)
+        return FALSE;
+    // A child is pictured whole, even where its parents would clip it on
+    // the screen (a window larger than the top-level window holding it).
+    HWND hwndImage = WndImageBegin(hWnd);
+    if (!hwndImage)
+        return FALSE;
+    PaintTree(hWnd);
+    BOOL fOk = IsWindow(hWnd) && WritePicture(hWnd, hwndImage, pszPath);
+    WndImageEnd(hwndImage);
+    if (IsWindow(hWnd) && hwndImage == hWnd && GetParent(hWnd))
+        InvalidateRect(hWnd, NULL, TRUE);  // its place on the screen is painted again
+    return fOk;
 }

@@ -58,12 +58,10 @@ bool FillWithRop(HDC hdc, int x, int y, int cx, int cy, DWORD rop)
     if (!cr)
         return true;
     if (rop == PATCOPY) {
-        GDIOBJ *pBrush = GdiGet(pDc->st.hBrush);
-        if (!pBrush || pBrush->lb.lbStyle == BS_NULL) {
+        if (!GdiSetBrushSource(cr, pDc, (HBRUSH)pDc->st.hBrush)) {
             DcEndDraw(cr);
             return true;
         }
-        GdiSetColor(cr, pBrush->lb.lbColor);
     } else {
         GdiSetColor(cr, rop == WHITENESS ? RGB(255, 255, 255) : RGB(0, 0, 0));
     }
@@ -93,6 +91,10 @@ extern "C" HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy)
 {
     if (!DcGet(hdc))
         return NULL;
+    // An empty size gives the stock 1 x 1 bitmap a new memory context
+    // holds, as Windows answers.
+    if (cx == 0 || cy == 0)
+        return (HBITMAP)BitmapDefault();
     return BitmapCreate(cx, cy);
 }
 

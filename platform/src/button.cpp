@@ -1,6 +1,6 @@
 // The BUTTON control: push buttons, check boxes, radio buttons and group
 // boxes. It keeps its check and push state and tells its parent about
-// clicks; how it looks is drawn elsewhere.
+// clicks; how it looks is drawn in ctllook.cpp.
 #include "dlgint.h"
 
 struct BUTTONINFO {
@@ -19,7 +19,7 @@ static UINT ButtonType(HWND hWnd)
     return static_cast<UINT>(GetWindowLongA(hWnd, GWL_STYLE)) & BS_TYPEMASK;
 }
 
-static BOOL ButtonIsCheckable(UINT uType)
+BOOL ButtonIsCheckable(UINT uType)
 {
     switch (uType) {
     case BS_CHECKBOX:
@@ -165,6 +165,18 @@ LRESULT CALLBACK ButtonWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         return CtlFreeInfo<BUTTONINFO>(hWnd, uMsg, wParam, lParam);
     case WM_GETDLGCODE:
         return Button_GetDlgCode(hWnd);
+    case WM_PAINT:
+        return CtlPaint(hWnd, NULL, ButtonDraw);
+    case WM_PRINTCLIENT:
+        return CtlPaint(hWnd, reinterpret_cast<HDC>(wParam), ButtonDraw);
+    case WM_ERASEBKGND: // the painting covers the whole control
+        return 1;
+    case WM_ENABLE:
+        InvalidateRect(hWnd, NULL, FALSE);
+        return 0;
+    case WM_SETTEXT:
+        InvalidateRect(hWnd, NULL, FALSE);
+        return DefWindowProcA(hWnd, uMsg, wParam, lParam);
     case WM_SETFONT:
         pInfo->hFont = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(lParam))
@@ -197,11 +209,13 @@ LRESULT CALLBACK ButtonWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_SETFOCUS:
         pInfo->uState |= BST_FOCUS;
+        InvalidateRect(hWnd, NULL, FALSE);
         if (GetWindowLongA(hWnd, GWL_STYLE) & BS_NOTIFY)
             CtlNotify(hWnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         pInfo->uState &= ~static_cast<UINT>(BST_FOCUS);
+        InvalidateRect(hWnd, NULL, FALSE);
         if (!pInfo->fTracking)
             Button_SetPushed(hWnd, pInfo, FALSE);
         if (GetWindowLongA(hWnd, GWL_STYLE) & BS_NOTIFY)

@@ -2,6 +2,7 @@
 // selection. It behaves as a drop-down list (the text shown is the selected
 // item's) whatever its CBS_ type; the list itself is not a window here.
 // CBN_SELCHANGE comes only from user actions, never from CB_SETCURSEL.
+// It is drawn by ctllook.cpp.
 #include <strings.h>
 
 #include <string>
@@ -134,6 +135,7 @@ static void Combo_ShowDropDown(HWND hWnd, COMBOINFO *pInfo, BOOL fShow)
     if (pInfo->fDropped == fShow)
         return;
     pInfo->fDropped = fShow;
+    InvalidateRect(hWnd, NULL, FALSE);
     ComboNotify(hWnd, pInfo, fShow ? CBN_DROPDOWN : CBN_CLOSEUP);
 }
 
@@ -216,6 +218,8 @@ LRESULT CALLBACK ComboWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFONT:
         pInfo->hFont = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam))
+            InvalidateRect(hWnd, NULL, TRUE);
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(pInfo->hFont);
@@ -234,10 +238,19 @@ LRESULT CALLBACK ComboWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
     case WM_KEYDOWN:
         Combo_KeyDown(hWnd, pInfo, wParam);
         return 0;
+    case WM_PAINT:
+        return CtlPaint(hWnd, NULL, ComboDraw);
+    case WM_PRINTCLIENT:
+        return CtlPaint(hWnd, reinterpret_cast<HDC>(wParam), ComboDraw);
+    case WM_ENABLE:
+        InvalidateRect(hWnd, NULL, FALSE);
+        return 0;
     case WM_SETFOCUS:
+        InvalidateRect(hWnd, NULL, FALSE);
         ComboNotify(hWnd, pInfo, CBN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
+        InvalidateRect(hWnd, NULL, FALSE);
         if (pInfo->fDropped) {
             ComboNotify(hWnd, pInfo, CBN_SELENDCANCEL);
             Combo_ShowDropDown(hWnd, pInfo, FALSE);

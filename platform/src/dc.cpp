@@ -135,9 +135,15 @@ void DcEndDraw(cairo_t *cr)
     cairo_surface_flush(pSurface);
 }
 
+// The context knows where its window lies from the start: clipping set
+// before the first drawing call is in the window's coordinates too.
 HDC DcCreateForWindow(HWND hwnd)
 {
-    return DcNew(OBJ_DC, hwnd);
+    HDC hdc = DcNew(OBJ_DC, hwnd);
+    GDIOBJ *pDc = GdiGet(hdc);
+    if (pDc)
+        DcSurface(pDc);
+    return hdc;
 }
 
 BOOL DcRelease(HDC hdc)
@@ -331,25 +337,36 @@ extern "C" BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC)
     return TRUE;
 }
 
-extern "C" BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
+BOOL DcSetPoint(HDC hdc, POINT DCSTATE::*pMember, POINT pt, LPPOINT lpptOld,
+                BOOL (WINAPI *pfnSet)(HDC, int, int, LPPOINT))
 {
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
         return FALSE;
-    MetaRecord(pDc, [=](HDC h) { SetViewportOrgEx(h, x, y, NULL); });
-    if (lppt)
-        *lppt = pDc->st.ptViewportOrg;
-    pDc->st.ptViewportOrg = POINT{x, y};
+    MetaRecord(pDc, [=](HDC h) { pfnSet(h, pt.x, pt.y, NULL); });
+    if (lpptOld)
+        *lpptOld = pDc->st.*pMember;
+    pDc->st.*pMember = pt;
     return TRUE;
 }
 
-extern "C" BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lppt)
+BOOL DcGetPoint(HDC hdc, POINT DCSTATE::*pMember, LPPOINT lppt)
 {
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc || !lppt)
         return FALSE;
-    *lppt = pDc->st.ptViewportOrg;
+    *lppt = pDc->st.*pMember;
     return TRUE;
+}
+
+extern "C" BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
+{
+    return DcSetPoint(hdc, &DCSTATE::ptViewportOrg, POINT{x, y}, lppt, SetViewportOrgEx);
+}
+
+extern "C" BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT lppt)
+{
+    return DcGetPoint(hdc, &DCSTATE::ptViewportOrg, lppt);
 }
 
 extern "C" BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
@@ -364,23 +381,12 @@ extern "C" BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
 
 extern "C" BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc)
-        return FALSE;
-    MetaRecord(pDc, [=](HDC h) { SetWindowOrgEx(h, x, y, NULL); });
-    if (lppt)
-        *lppt = pDc->st.ptWindowOrg;
-    pDc->st.ptWindowOrg = POINT{x, y};
-    return TRUE;
+    return DcSetPoint(hdc, &DCSTATE::ptWindowOrg, POINT{x, y}, lppt, SetWindowOrgEx);
 }
 
 extern "C" BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT lppt)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc || !lppt)
-        return FALSE;
-    *lppt = pDc->st.ptWindowOrg;
-    return TRUE;
+    return DcGetPoint(hdc, &DCSTATE::ptWindowOrg, lppt);
 }
 
 extern "C" int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom)
@@ -389,6 +395,8 @@ extern "C" int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, i
     if (!pDc)
         return ERROR;
     MetaRecord(pDc, [=](HDC h) { IntersectClipRect(h, left, top, right, bottom); });
+    if (!DcIsMeta(pDc))
+        DcSurface(pDc);  // the window may have moved since the last call
     POINT pt0 = DcToSurface(pDc, std::min(left, right), std::min(top, bottom));
     POINT pt1 = DcToSurface(pDc, std::max(left, right), std::max(top, bottom));
     RECT rc{pt0.x, pt0.y, pt1.x, pt1.y};
@@ -396,7 +404,6 @@ extern "C" int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, i
     pDc->st.fClip = TRUE;
     if (DcIsMeta(pDc))
         return SIMPLEREGION;
-    DcSurface(pDc);
     RECT rcVis = DcClipRect(pDc);
     return (rcVis.right > rcVis.left && rcVis.bottom > rcVis.top) ? SIMPLEREGION : NULLREGION;
 }

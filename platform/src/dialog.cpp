@@ -111,10 +111,26 @@ static void DlgFreeInfo(HWND hDlg)
     delete pInfo;
 }
 
+// A dialog's background is the brush its procedure answers to
+// WM_CTLCOLORDLG, the face colour by default.
+static LRESULT DlgEraseBackground(HWND hDlg, HDC hdc)
+{
+    HBRUSH hbr = reinterpret_cast<HBRUSH>(SendMessageA(hDlg, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hdc),
+                                                       reinterpret_cast<LPARAM>(hDlg)));
+    if (hbr) {
+        RECT rc;
+        GetClientRect(hDlg, &rc);
+        FillRect(hdc, &rc, hbr);
+    }
+    return 1;
+}
+
 static LRESULT DlgDefault(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     DLGINFO *pInfo = nullptr;
     switch (uMsg) {
+    case WM_ERASEBKGND:
+        return DlgEraseBackground(hDlg, reinterpret_cast<HDC>(wParam));
     case WM_SETFONT:
         if ((pInfo = DlgGetInfo(hDlg)) != nullptr)
             pInfo->hFont = reinterpret_cast<HFONT>(wParam);
@@ -186,7 +202,7 @@ extern "C" LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT uMsg, WPARAM wParam, LPARA
     INT_PTR handled = pfnProc ? pfnProc(hDlg, uMsg, wParam, lParam) : 0;
 
     LRESULT result;
-    if (DlgReturnsProcValue(uMsg))
+    if (DlgReturnsProcValue(uMsg) && (handled || uMsg == WM_INITDIALOG))
         result = handled;
     else if (handled)
         result = IsWindow(hDlg) ? GetWindowLongPtrA(hDlg, DWLP_MSGRESULT) : 0;

@@ -52,6 +52,20 @@ LRESULT CALLBACK ComboWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
 LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ScrollBarWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
+// A button of type uType (BS_TYPEMASK bits) keeps a check state.
+BOOL ButtonIsCheckable(UINT uType);
+
+// The look of the standard controls (ctllook.cpp): each draws the whole
+// control into hdc from what the control answers to its messages.
+void ButtonDraw(HWND hWnd, HDC hdc);
+void StaticDraw(HWND hWnd, HDC hdc);
+void EditDraw(HWND hWnd, HDC hdc);
+void ComboDraw(HWND hWnd, HDC hdc);
+
+// WM_PAINT (hdcGiven NULL: BeginPaint's context) or WM_PRINTCLIENT (the
+// given context, its state restored afterwards): pfnDraw draws the control.
+LRESULT CtlPaint(HWND hWnd, HDC hdcGiven, void (*pfnDraw)(HWND, HDC));
+
 // A user picks item nIndex of a combo box from its list (automation):
 // drop-down, selection, CBN_SELCHANGE when it changed, CBN_SELENDOK,
 // close-up. FALSE for a bad index or a window that is no combo box.

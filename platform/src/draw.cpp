@@ -62,23 +62,10 @@ void Stroke(cairo_t *cr, GDIOBJ *pDc, const PENINFO &pi)
     cairo_stroke(cr);
 }
 
-// The selected brush's colour; false for a null brush.
-bool BrushColor(HBRUSH hbr, COLORREF *pcr)
-{
-    GDIOBJ *pBrush = GdiGet(BrushFromClassBackground(hbr));
-    if (!pBrush || pBrush->lb.lbStyle == BS_NULL)
-        return false;
-    *pcr = pBrush->lb.lbColor;
-    return true;
-}
-
 void FillPreserve(cairo_t *cr, GDIOBJ *pDc)
 {
-    COLORREF crFill;
-    if (BrushColor((HBRUSH)pDc->st.hBrush, &crFill)) {
-        GdiSetColor(cr, crFill);
+    if (GdiSetBrushSource(cr, pDc, (HBRUSH)pDc->st.hBrush))
         cairo_fill_preserve(cr);
-    }
 }
 
 void PathPoints(cairo_t *cr, const std::vector<POINT> &pts, double dOffset)
@@ -219,7 +206,11 @@ std::function<HBRUSH()> BrushMaker(HBRUSH hbr)
     if (!pBrush || pBrush->fStock)
         return [hbr] { return hbr; };
     LOGBRUSH lb = pBrush->lb;
-    return [lb] { return lb.lbStyle == BS_NULL ? (HBRUSH)GetStockObject(NULL_BRUSH) : CreateSolidBrush(lb.lbColor); };
+    return [lb] {
+        if (lb.lbStyle == BS_NULL)
+            return (HBRUSH)GetStockObject(NULL_BRUSH);
+        return lb.lbStyle == BS_HATCHED ? CreateHatchBrush((int)lb.lbHatch, lb.lbColor) : CreateSolidBrush(lb.lbColor);
+    };
 }
 
 void WithBrush(const std::function<HBRUSH()> &fnMake, const std::function<void(HBRUSH)> &fnDraw)
@@ -259,23 +250,12 @@ template <class PATH> BOOL DrawShape(HDC hdc, const RECT &rc, PATH fnPath)
 
 extern "C" BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc)
-        return FALSE;
-    MetaRecord(pDc, [=](HDC h) { MoveToEx(h, x, y, NULL); });
-    if (lppt)
-        *lppt = pDc->st.ptCur;
-    pDc->st.ptCur = POINT{x, y};
-    return TRUE;
+    return DcSetPoint(hdc, &DCSTATE::ptCur, POINT{x, y}, lppt, MoveToEx);
 }
 
 extern "C" BOOL WINAPI GetCurrentPositionEx(HDC hdc, LPPOINT lppt)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc || !lppt)
-        return FALSE;
-    *lppt = pDc->st.ptCur;
-    return TRUE;
+    return DcGetPoint(hdc, &DCSTATE::ptCur, lppt);
 }
 
 extern "C" BOOL WINAPI LineTo(HDC hdc, int x, int y)
@@ -355,20 +335,18 @@ extern "C" BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom
 extern "C" int WINAPI FillRect(HDC hDC, const RECT *lprc, HBRUSH hbr)
 {
     GDIOBJ *pDc = DcGet(hDC);
-    COLORREF crFill;
     if (!pDc || !lprc || !BrushFromClassBackground(hbr))
         return 0;
     RECT rc = *lprc;
     std::function<HBRUSH()> fnMake = BrushMaker(hbr);
     MetaRecord(pDc, [=](HDC h) { WithBrush(fnMake, [&](HBRUSH hbrPlay) { FillRect(h, &rc, hbrPlay); }); }, &rc);
-    if (!BrushColor(hbr, &crFill))
-        return 1;
     cairo_t *cr = DcBeginDraw(hDC, nullptr);
     if (!cr)
         return 1;
-    GdiSetColor(cr, crFill);
-    cairo_rectangle(cr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-    cairo_fill(cr);
+    if (GdiSetBrushSource(cr, pDc, hbr)) {
+        cairo_rectangle(cr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        cairo_fill(cr);
+    }
     DcEndDraw(cr);
     return 1;
 }
@@ -376,18 +354,20 @@ extern "C" int WINAPI FillRect(HDC hDC, const RECT *lprc, HBRUSH hbr)
 extern "C" int WINAPI FrameRect(HDC hDC, const RECT *lprc, HBRUSH hbr)
 {
     GDIOBJ *pDc = DcGet(hDC);
-    COLORREF crFill;
     if (!pDc || !lprc || !BrushFromClassBackground(hbr))
         return 0;
     RECT rc = *lprc;
     std::function<HBRUSH()> fnMake = BrushMaker(hbr);
     MetaRecord(pDc, [=](HDC h) { WithBrush(fnMake, [&](HBRUSH hbrPlay) { FrameRect(h, &rc, hbrPlay); }); }, &rc);
-    if (rc.right <= rc.left || rc.bottom <= rc.top || !BrushColor(hbr, &crFill))
+    if (rc.right <= rc.left || rc.bottom <= rc.top)
         return 1;
     cairo_t *cr = DcBeginDraw(hDC, nullptr);
     if (!cr)
         return 1;
-    GdiSetColor(cr, crFill);
+    if (!GdiSetBrushSource(cr, pDc, hbr)) {
+        DcEndDraw(cr);
+        return 1;
+    }
     cairo_rectangle(cr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
     if (rc.right - rc.left > 2 && rc.bottom - rc.top > 2)
         cairo_rectangle(cr, rc.left + 1, rc.top + 1, rc.right - rc.left - 2, rc.bottom - rc.top - 2);

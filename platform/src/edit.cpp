@@ -1,6 +1,7 @@
 // The EDIT control, single line: its text (code page 932 bytes), the
 // selection, the length limit, typing, and the notifications its parent
 // relies on (EN_UPDATE / EN_CHANGE on changes, EN_SETFOCUS / EN_KILLFOCUS).
+// It is drawn by ctllook.cpp.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -202,6 +203,7 @@ static void Edit_Char(HWND hWnd, EDITINFO *pInfo, WPARAM wParam)
 
 static void Edit_KeyDown(HWND hWnd, EDITINFO *pInfo, WPARAM vk)
 {
+    InvalidateRect(hWnd, NULL, FALSE);
     int len = static_cast<int>(pInfo->text.size());
     switch (vk) {
     case VK_DELETE:
@@ -277,11 +279,20 @@ LRESULT CALLBACK EditWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         if (IsWindowEnabled(hWnd))
             SetFocus(hWnd);
         return 0;
+    case WM_PAINT:
+        return CtlPaint(hWnd, NULL, EditDraw);
+    case WM_PRINTCLIENT:
+        return CtlPaint(hWnd, reinterpret_cast<HDC>(wParam), EditDraw);
+    case WM_ENABLE:
+        InvalidateRect(hWnd, NULL, TRUE);
+        return 0;
     case WM_SETFOCUS:
+        InvalidateRect(hWnd, NULL, FALSE);
         EditNotify(hWnd, pInfo, EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         pInfo->nLeadByte = -1;
+        InvalidateRect(hWnd, NULL, FALSE);
         EditNotify(hWnd, pInfo, EN_KILLFOCUS);
         return 0;
     case WM_GETDLGCODE:
@@ -297,6 +308,7 @@ LRESULT CALLBACK EditWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         return Edit_GetSel(pInfo, wParam, lParam);
     case EM_SETSEL:
         Edit_SetSel(pInfo, static_cast<int>(wParam), static_cast<int>(lParam));
+        InvalidateRect(hWnd, NULL, FALSE);
         return 0;
     case EM_REPLACESEL:
         Edit_ReplaceSel(hWnd, pInfo, lParam ? reinterpret_cast<LPCSTR>(lParam) : "");

@@ -70,6 +70,12 @@ bool DcIsMeta(const GDIOBJ *pDc);
 cairo_surface_t *DcSurface(GDIOBJ *pDc);    // NULL when nothing can be drawn
 RECT DcClipRect(const GDIOBJ *pDc);         // surface coordinates
 POINT DcToSurface(const GDIOBJ *pDc, int x, int y);
+// A point of the context's state (an origin, the current position):
+// set, answering the old one and recording the call pfnSet for metafiles;
+// or read. FALSE for a bad context (or a NULL lppt when reading).
+BOOL DcSetPoint(HDC hdc, POINT DCSTATE::*pMember, POINT pt, LPPOINT lpptOld,
+                BOOL (WINAPI *pfnSet)(HDC, int, int, LPPOINT));
+BOOL DcGetPoint(HDC hdc, POINT DCSTATE::*pMember, LPPOINT lppt);
 // A cairo context on the DC's surface, clipped and translated so that
 // drawing uses logical coordinates; NULL when there is nothing to draw on.
 cairo_t *DcBeginDraw(HDC hdc, GDIOBJ **ppDc);
@@ -85,6 +91,14 @@ HBITMAP BitmapCreate(int cx, int cy);       // a black 32-bit bitmap
 cairo_surface_t *WndSurfaceFor(HWND hwnd, POINT *pptOrg, RECT *prcBase);
 cairo_surface_t *WndSurfaceOfTop(HWND hwndTop);
 void WndSurfaceDrop(HWND hwnd);
+// A picture of hwnd: a top-level window draws on its own backing image;
+// any other window, with its children, on an image of its own size until
+// WndImageEnd, unclipped by its parents. Returns the window whose image
+// the picture is taken from (hwnd), NULL for a bad window.
+HWND WndImageBegin(HWND hwnd);
+void WndImageEnd(HWND hwndImage);
+// hwnd's window rectangle (frame included) in hwndImage's image.
+RECT WndFrameInImage(HWND hwnd, HWND hwndImage);
 
 // Fonts and text (font.cpp).
 cairo_scaled_font_t *FontGet(HGDIOBJ hFont);   // never NULL for a font object
@@ -102,6 +116,9 @@ inline void GdiSetColor(cairo_t *cr, COLORREF cr_)
     cairo_set_source_rgb(cr, GetRValue(cr_) / 255.0, GetGValue(cr_) / 255.0, GetBValue(cr_) / 255.0);
 }
 void GdiFreeResources(GDIOBJ *pObj);
+// Sets the brush as cr's source for a fill in pDc (brush.cpp): its colour,
+// or its hatch in the context's background mode. False for a null brush.
+bool GdiSetBrushSource(cairo_t *cr, const GDIOBJ *pDc, HBRUSH hbr);
 
 // Metafiles (metafile.cpp): a metafile context keeps the call to replay
 // and the logical rectangle it may draw in (the picture's bounds).

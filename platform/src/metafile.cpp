@@ -192,6 +192,9 @@ extern "C" BOOL WINAPI DeleteEnhMetaFile(HENHMETAFILE hmf)
 
 // At the frame's own size the calls replay straight into the context;
 // otherwise the picture is drawn at its own size and scaled into lprect.
+// A frame taken from the bounds includes their last pixel, as the header
+// reports them, so a picture 60 pixels wide plays unscaled into a
+// rectangle 59 wide, as on Windows.
 extern "C" BOOL WINAPI PlayEnhMetaFile(HDC hdc, HENHMETAFILE hmf, const RECT *lprect)
 {
     GDIOBJ *pDc = DcGet(hdc);
@@ -199,6 +202,10 @@ extern "C" BOOL WINAPI PlayEnhMetaFile(HDC hdc, HENHMETAFILE hmf, const RECT *lp
         return FALSE;
     std::shared_ptr<METAREC> pMeta = GdiGet(hmf)->pMeta;
     RECT rcFrame = FramePixels(*pMeta);
+    if (!pMeta->fFrame) {
+        rcFrame.right--;
+        rcFrame.bottom--;
+    }
     int cxFrame = rcFrame.right - rcFrame.left, cyFrame = rcFrame.bottom - rcFrame.top;
     int cx = lprect->right - lprect->left, cy = lprect->bottom - lprect->top;
     if (cxFrame <= 0 || cyFrame <= 0)

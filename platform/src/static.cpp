@@ -1,5 +1,6 @@
 // The STATIC control: texts, icons and frames. It keeps its icon and
-// font; with SS_NOTIFY it reports clicks to its parent.
+// font; with SS_NOTIFY it reports clicks to its parent. It is drawn by
+// ctllook.cpp.
 #include "dlgint.h"
 
 // Resource icons come at the system icon size (SM_CXICON x SM_CYICON).
@@ -71,6 +72,10 @@ LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         return (GetWindowLongA(hWnd, GWL_STYLE) & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
     case WM_GETDLGCODE:
         return DLGC_STATIC;
+    case WM_PAINT:
+        return CtlPaint(hWnd, NULL, StaticDraw);
+    case WM_PRINTCLIENT:
+        return CtlPaint(hWnd, reinterpret_cast<HDC>(wParam), StaticDraw);
     case WM_LBUTTONDOWN:
         Static_Notify(hWnd, STN_CLICKED);
         return 0;
@@ -78,6 +83,7 @@ LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         Static_Notify(hWnd, STN_DBLCLK);
         return 0;
     case WM_ENABLE:
+        InvalidateRect(hWnd, NULL, FALSE);
         Static_Notify(hWnd, wParam ? STN_ENABLE : STN_DISABLE);
         return 0;
     case WM_SETFONT:

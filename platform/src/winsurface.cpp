@@ -1,6 +1,9 @@
 // The backing images of top-level windows: each covers its window, frame
 // included, and every window context of the window or its children draws
 // into it, clipped to the client area and to every parent's client area.
+// While a window is rendered on its own (a picture of a child), it and its
+// children draw into an image of the window's own size instead, clipped
+// by nothing above it.
 #include <windows.h>
 
 #include <algorithm>
@@ -12,13 +15,23 @@
 namespace {
 
 std::map<HWND, cairo_surface_t *> g_surfaces;
+HWND g_hwndOwnImage;   // the window rendered on its own image, NULL if none
 
-HWND TopLevelOf(HWND hwnd)
+// The window whose image hwnd draws into.
+HWND ImageOwnerOf(HWND hwnd)
 {
     for (WND *pWnd = WndGet(hwnd); pWnd; pWnd = WndGet(pWnd->hwndParent))
-        if (pWnd->hwndParent == WndDesktop())
+        if (pWnd->hwnd == g_hwndOwnImage || pWnd->hwndParent == WndDesktop())
             return pWnd->hwnd;
     return NULL;
+}
+
+// The top-left corner of hwnd's frame in screen coordinates.
+POINT WindowOrigin(HWND hwnd)
+{
+    POINT pt = WndClientOrigin(hwnd);
+    int nFrame = WndFrameWidth(WndGet(hwnd));
+    return POINT{pt.x - nFrame, pt.y - nFrame};
 }
 
 RECT Intersect(const RECT &a, const RECT &b)
@@ -32,11 +45,11 @@ RECT Intersect(const RECT &a, const RECT &b)
 RECT ClientInSurface(HWND hwnd, HWND hwndTop)
 {
     WND *pWnd = WndGet(hwnd);
-    WND *pTop = WndGet(hwndTop);
     POINT pt = WndClientOrigin(hwnd);
+    POINT ptTop = WindowOrigin(hwndTop);
     int cx, cy;
     WndClientSize(pWnd, &cx, &cy);
-    LONG x = pt.x - pTop->rcWindow.left, y = pt.y - pTop->rcWindow.top;
+    LONG x = pt.x - ptTop.x, y = pt.y - ptTop.y;
     return RECT{x, y, x + cx, y + cy};
 }
 
@@ -69,7 +82,7 @@ cairo_surface_t *WndSurfaceOfTop(HWND hwndTop)
 
 cairo_surface_t *WndSurfaceFor(HWND hwnd, POINT *pptOrg, RECT *prcBase)
 {
-    HWND hwndTop = TopLevelOf(hwnd);
+    HWND hwndTop = ImageOwnerOf(hwnd);
     cairo_surface_t *pSurface = WndSurfaceOfTop(hwndTop);
     if (!pSurface)
         return nullptr;
@@ -92,4 +105,33 @@ void WndSurfaceDrop(HWND hwnd)
         return;
     cairo_surface_destroy(it->second);
     g_surfaces.erase(it);
+}
+
+RECT WndFrameInImage(HWND hwnd, HWND hwndImage)
+{
+    POINT pt = WindowOrigin(hwnd);
+    POINT ptImage = WindowOrigin(hwndImage);
+    RECT rc = WndGet(hwnd)->rcWindow;
+    LONG x = pt.x - ptImage.x, y = pt.y - ptImage.y;
+    return RECT{x, y, x + rc.right - rc.left, y + rc.bottom - rc.top};
+}
+
+HWND WndImageBegin(HWND hwnd)
+{
+    WND *pWnd = WndGet(hwnd);
+    if (!pWnd)
+        return NULL;
+    if (pWnd->hwndParent == WndDesktop())
+        return hwnd;
+    WndSurfaceDrop(hwnd);
+    g_hwndOwnImage = hwnd;
+    return hwnd;
+}
+
+void WndImageEnd(HWND hwndImage)
+{
+    if (g_hwndOwnImage != hwndImage)
+        return;
+    g_hwndOwnImage = NULL;
+    WndSurfaceDrop(hwndImage);
 }

@@ -245,19 +245,13 @@ TEST_F(CsvReport, ChannelsOutOfUseOrWithoutSums)
               "Average Power Spectrum(^2)\r\nFrequency(Hz),CH1(C3),CH2(C4)\r\n");
 }
 
-TEST_F(CsvReport, RowsAboveTheChannelsRangeAreBlank)
+TEST_F(CsvReport, RowsAboveTheChannelsRangeAndTheDateWithoutHostValuesAreBlank)
 {
     m_pData->aAnalyCh[1].nDispMaxFreq = 50;
-    std::string sText;
-    ASSERT_EQ(Save(&sText), CSV_SAVED);
-    EXPECT_NE(sText.find("0.50,  12.34,   5.67,\r\n1.00,   0.00, ,\r\n"), std::string::npos);
-}
-
-TEST_F(CsvReport, DateWithoutHostValues)
-{
     memset(m_pData->anHostItem17, 0, sizeof(m_pData->anHostItem17));
     std::string sText;
     ASSERT_EQ(Save(&sText), CSV_SAVED);
+    EXPECT_NE(sText.find("0.50,  12.34,   5.67,\r\n1.00,   0.00, ,\r\n"), std::string::npos);
     EXPECT_NE(sText.find("\r\nDate,    0/00/00, 00:00:00\r\n"), std::string::npos);
 }
 

@@ -86,7 +86,6 @@ public:
     void AnswerRequests();
     void OnNotify(WORD wCode, std::function<void()> fnAnswer);
 
-    const std::vector<HOSTMSG> &Log() const { return m_log; }
     void ClearLog() { m_log.clear(); }
     void CheckSequence(const HOSTMSG *pExpected, const char *pszContext, const char *pszFile,
                        int nLine) const;

@@ -161,7 +161,6 @@ TEST(Drawing, ClipOriginAndSavedStates)
     EXPECT_EQ(GetClipBox(canvas.hdc, &rcBox), SIMPLEREGION);
     EXPECT_EQ(rcBox.left, 5) << "logical coordinates";
     EXPECT_EQ(IntersectClipRect(canvas.hdc, 100, 100, 110, 110), NULLREGION);
-    EXPECT_EQ(GetPixel(canvas.hdc, 0, 0), (COLORREF)CLR_INVALID) << "clipped pixels read as invalid";
 
     EXPECT_TRUE(RestoreDC(canvas.hdc, -1));
     EXPECT_FALSE(RestoreDC(canvas.hdc, 1)) << "nothing left to restore";
@@ -171,6 +170,61 @@ TEST(Drawing, ClipOriginAndSavedStates)
     FillRect(canvas.hdc, &rcAll, hbr);
     EXPECT_EQ(canvas.Count(RECT{0, 0, 40, 40}, kRed), 40 * 40);
     DeleteObject(hbr);
+}
+
+// A hatch repeats every 8 pixels from the device origin, its lines in the
+// brush's colour, the gaps in the background colour when OPAQUE and left
+// alone when TRANSPARENT. Only what every GDI guarantees is checked: the
+// lines' direction and spacing, not their phase.
+TEST(Drawing, HatchedBrushesRepeatFromTheOriginInTheBackgroundMode)
+{
+    struct HATCHCASE {
+        int iHatch;
+        int nLines;       // line pixels in one 8 x 8 tile
+        int dx, dy;       // a line pixel's neighbour on the same line
+    };
+    const HATCHCASE aCases[] = {
+        {HS_HORIZONTAL, 8, 1, 0}, {HS_VERTICAL, 8, 0, 1}, {HS_FDIAGONAL, 8, 1, 1},
+        {HS_BDIAGONAL, 8, -1, 1}, {HS_CROSS, 15, 0, 0},   {HS_DIAGCROSS, 16, 0, 0},
+    };
+    for (const HATCHCASE &hc : aCases) {
+        HBRUSH hbr = CreateHatchBrush(hc.iHatch, kRed);
+        LOGBRUSH lb = {};
+        ASSERT_EQ(GetObjectA(hbr, sizeof lb, &lb), (int)sizeof lb);
+        EXPECT_EQ(lb.lbStyle, (UINT)BS_HATCHED);
+        DibCanvas opaque(24, 24), shifted(24, 24), clear(24, 24);
+        SetBkColor(opaque.hdc, kBlue);
+        RECT rcAll = {0, 0, 24, 24}, rcPart = {3, 5, 24, 24};
+        FillRect(opaque.hdc, &rcAll, hbr);
+        SetBkColor(shifted.hdc, kBlue);
+        FillRect(shifted.hdc, &rcPart, hbr);
+        SetBkMode(clear.hdc, TRANSPARENT);
+        SetBkColor(clear.hdc, kBlue);
+        FillRect(clear.hdc, &rcAll, hbr);
+        GdiFlush();
+        EXPECT_EQ(opaque.Count(RECT{0, 0, 8, 8}, kRed), hc.nLines) << hc.iHatch;
+        EXPECT_EQ(opaque.Count(rcAll, kRed) + opaque.Count(rcAll, kBlue), 24 * 24) << hc.iHatch;
+        EXPECT_EQ(clear.Count(rcAll, kBlue), 0) << hc.iHatch << " transparent gaps";
+        for (int y = 0; y < 16; y++)
+            for (int x = 1; x < 16; x++) {
+                COLORREF cr = opaque.Pixel(x, y);
+                ASSERT_EQ(cr, opaque.Pixel(x + 8, y)) << hc.iHatch << " at " << x << "," << y;
+                ASSERT_EQ(cr, opaque.Pixel(x, y + 8)) << hc.iHatch << " at " << x << "," << y;
+                ASSERT_EQ(shifted.Pixel(x + 3, y + 5), opaque.Pixel(x + 3, y + 5)) << hc.iHatch << " from the origin";
+                ASSERT_EQ(clear.Pixel(x, y), cr == kRed ? kRed : kWhite) << hc.iHatch;
+                if (cr == kRed && (hc.dx || hc.dy)) {
+                    ASSERT_EQ(opaque.Pixel(x + hc.dx, y + hc.dy), kRed) << hc.iHatch << " along the line";
+                }
+            }
+        DeleteObject(hbr);
+    }
+    // Past the six hatches a solid brush, from HS_API_MAX none.
+    HBRUSH hbrSolid = CreateHatchBrush(HS_DIAGCROSS + 1, kRed);
+    LOGBRUSH lb = {};
+    GetObjectA(hbrSolid, sizeof lb, &lb);
+    EXPECT_EQ(lb.lbStyle, (UINT)BS_SOLID);
+    DeleteObject(hbrSolid);
+    EXPECT_EQ(CreateHatchBrush(HS_API_MAX, kRed), nullptr);
 }
 
 TEST(Drawing, DibSectionMemoryIsWhatIsDrawn)
@@ -197,7 +251,10 @@ TEST(Drawing, BlitsCopyAndBitmapsSelectOnce)
     DibCanvas canvas(20, 20);
     HDC hdcSrc = CreateCompatibleDC(canvas.hdc);
     HBITMAP hbm = CreateCompatibleBitmap(canvas.hdc, 4, 4);
-    EXPECT_EQ(CreateCompatibleBitmap(canvas.hdc, 0, 4), nullptr);
+    // An empty size answers the stock bitmap of a new memory context.
+    HDC hdcFresh = CreateCompatibleDC(NULL);
+    EXPECT_EQ(CreateCompatibleBitmap(canvas.hdc, 0, 4), GetCurrentObject(hdcFresh, OBJ_BITMAP));
+    DeleteDC(hdcFresh);
     HGDIOBJ hOld = SelectObject(hdcSrc, hbm);
     EXPECT_EQ(GetPixel(hdcSrc, 0, 0), RGB(0, 0, 0)) << "a new compatible bitmap is black";
     SetPixel(hdcSrc, 1, 1, kRed);

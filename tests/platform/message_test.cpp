@@ -15,9 +15,7 @@ void DrainQueue()
 {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        if (msg.message != WM_PAINT)
-            continue;
-        else
+        if (msg.message == WM_PAINT)
             ValidateRect(msg.hwnd, NULL);
 }
 

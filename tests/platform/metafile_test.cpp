@@ -75,7 +75,9 @@ TEST(Metafile, EnhancedReplayEqualsDirectDrawing)
     DibCanvas direct(80, 60), played(80, 60);
     SetViewportOrgEx(direct.hdc, 10, 15, NULL);
     DrawPicture(direct.hdc);
-    RECT rcPlay = {10, 15, 70, 55};
+    // The frame taken from the bounds runs from the first to the last
+    // pixel: 59 x 39 here, the size that plays without scaling.
+    RECT rcPlay = {10, 15, 69, 54};
     ASSERT_TRUE(PlayEnhMetaFile(played.hdc, hemf, &rcPlay));
     EXPECT_EQ(DifferentPixels(direct, played), 0);
     EXPECT_EQ(played.Pixel(68, 17), RGB(1, 2, 3));

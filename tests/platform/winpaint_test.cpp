@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include <cairo.h>
+
 #include "automation.h"
 
 namespace {
@@ -16,13 +18,16 @@ namespace {
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kGreen = RGB(0, 255, 0);
 
-// Paints far beyond its client area, so clipping is what keeps it inside.
+// Paints far beyond its client area, so clipping is what keeps it inside;
+// with its user data set it first clips itself to a square at (5, 5).
 LRESULT CALLBACK GreedyProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (uMsg != WM_PAINT)
         return DefWindowProcA(hwnd, uMsg, wParam, lParam);
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
+    if (GetWindowLongPtrA(hwnd, GWLP_USERDATA))
+        IntersectClipRect(hdc, 5, 5, 15, 15);
     HBRUSH hbr = CreateSolidBrush(kRed);
     RECT rc = {-500, -500, 500, 500};
     FillRect(hdc, &rc, hbr);
@@ -105,6 +110,27 @@ TEST(WindowPaint, HiddenChildDrawsNothing)
     EXPECT_EQ(w.TopPixel(25, 15), RGB(0, 0, 0));
 }
 
+// A clip rectangle set before the first drawing call lies in the
+// window's own coordinates, not in those of the top-level image.
+TEST(WindowPaint, ClipBeforeTheFirstDrawingIsInClientCoordinates)
+{
+    WINPAIR w;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = GreedyProc;
+    wc.lpszClassName = "PaintClipFirst";   // erasing nothing, it draws first after the clip
+    RegisterClassA(&wc);
+    HWND hwnd = CreateWindowExA(0, "PaintClipFirst", "", WS_CHILD | WS_VISIBLE, 40, 30, 30, 30, w.hwndTop, NULL,
+                                NULL, NULL);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 1);
+    UpdateWindow(w.hwndTop);
+    EXPECT_EQ(w.TopPixel(45, 35), kRed);
+    EXPECT_EQ(w.TopPixel(54, 44), kRed);
+    EXPECT_NE(w.TopPixel(44, 35), kRed);
+    EXPECT_NE(w.TopPixel(55, 44), kRed);
+    EXPECT_NE(w.TopPixel(5, 5), kRed) << "the same square at the image's origin";
+    DestroyWindow(hwnd);
+}
+
 // The PNG's size from its header (big-endian width and height of IHDR).
 bool PngSize(const char *pszPath, int *pcx, int *pcy)
 {
@@ -136,6 +162,26 @@ TEST(WindowPaint, RenderPaintsTheTreeAndWritesTheWindowRectangle)
     EXPECT_FALSE(AutoRenderWindowToPng(w.hwndChild, "/nonexistent-dir/x.png"));
     EXPECT_FALSE(AutoRenderWindowToPng((HWND)(uintptr_t)0x1234, strPath.c_str()));
     remove(strPath.c_str());
+}
+
+// A child larger than the window holding it is pictured whole: what its
+// parent would clip on the screen is in the picture.
+TEST(WindowPaint, RenderOfAChildIsNotClippedByItsParents)
+{
+    WINPAIR w;
+    MoveWindow(w.hwndChild, 20, 10, 200, 150, FALSE);
+    std::string strPath = testing::TempDir() + "render_child.png";
+    ASSERT_TRUE(AutoRenderWindowToPng(w.hwndChild, strPath.c_str()));
+    cairo_surface_t *pPng = cairo_image_surface_create_from_png(strPath.c_str());
+    ASSERT_EQ(cairo_surface_status(pPng), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(pPng), 200);
+    const unsigned char *pRow = cairo_image_surface_get_data(pPng) + 149 * cairo_image_surface_get_stride(pPng);
+    uint32_t px = ((const uint32_t *)pRow)[199];
+    EXPECT_EQ(px & 0xFFFFFF, 0xFF0000u) << "the far corner, outside the parent";
+    cairo_surface_destroy(pPng);
+    remove(strPath.c_str());
+    UpdateWindow(w.hwndTop);
+    EXPECT_EQ(w.TopPixel(25, 15), kRed) << "the top-level image is painted again";
 }
 
 }  // namespace
