@@ -216,7 +216,7 @@ static void RunJobs(BATCH *pBatch, std::vector<JOB> *paJobs, int nWorkers)
             nRunning += StartNext(pBatch, paJobs, &nNext, &slot) ? 1 : 0;
         }
         if (!bAny)
-            usleep(20000);
+            WorkerAwaitAny();
     }
 }
 

@@ -85,6 +85,13 @@ bool WorkerPoll(WORKER *pWorker, bool bWait, int *pnStatus)
     return true;
 }
 
+void WorkerAwaitAny(void)
+{
+    siginfo_t info;
+    while (waitid(P_ALL, 0, &info, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
+    }
+}
+
 static std::string LastLine(const std::string &strPath)
 {
     std::ifstream in(strPath, std::ios::binary);

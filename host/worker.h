@@ -29,6 +29,10 @@ bool WorkerPoll(WORKER *pWorker, bool bWait, int *pnStatus);
 /* Whether the worker has ended (waiting for it when bWait); *pnStatus
  * then holds its wait status and pWorker->pid is 0. */
 
+void WorkerAwaitAny(void);
+/* Waits until a child of this process has ended (or returns at once when
+ * one has), leaving it for WorkerPoll to collect. */
+
 std::string WorkerFailure(const WORKER *pWorker, int nStatus);
 /* Why a worker with this wait status failed: "killed by signal N", else
  * the last line of its standard error, else "ended with exit status N";
