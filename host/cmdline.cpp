@@ -162,7 +162,8 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
         int nCommand;
     } aCommand[] = {
         {"demo", CMD_DEMO}, {"analyze", CMD_ANALYZE}, {"info", CMD_INFO},
-        {"make-demo", CMD_MAKEDEMO}, {"compare", CMD_COMPARE}, {"dialogs", CMD_DIALOGS}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
+        {"make-demo", CMD_MAKEDEMO}, {"compare", CMD_COMPARE}, {"dialogs", CMD_DIALOGS}, {"batch", CMD_BATCH},
+        {"batch-one", CMD_BATCHONE}, {"merge", CMD_MERGE}, {"help", CMD_HELP}, {"-h", CMD_HELP}, {"--help", CMD_HELP},
         {"--version", CMD_VERSION}, {"version", CMD_VERSION},
     };
     for (const auto &cmd : aCommand) {
@@ -177,12 +178,33 @@ static BOOL ParseCommand(const char *psz, HOSTOPTIONS *pOpt)
 static BOOL TakesAnalysisOptions(const HOSTOPTIONS *pOpt)
 {
     return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_ANALYZE || pOpt->nCommand == CMD_COMPARE
-        || pOpt->nCommand == CMD_DIALOGS;
+        || pOpt->nCommand == CMD_DIALOGS || pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE;
 }
 
 static BOOL UsesDemoRecording(const HOSTOPTIONS *pOpt)
 {
     return pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_DIALOGS;
+}
+
+// Batches pass their analysis options on to every worker; --jobs is the
+// batch's own, each worker gets a copy of the --settings folder, and one
+// picture folder, JSON or HTML file cannot serve many recordings.
+static BOOL CheckBatchOption(const char *pszName, const char *pszValue, HOSTOPTIONS *pOpt, char *pszError,
+                             size_t cbError)
+{
+    BOOL bBatch = pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE;
+    if (strcmp(pszName, "--jobs") == 0 && pOpt->nCommand != CMD_BATCH)
+        return Fail(pszError, cbError, "--jobs is an option of batch only");
+    if (bBatch && (strcmp(pszName, "--pictures") == 0 || strcmp(pszName, "--json") == 0
+                   || strcmp(pszName, "--html") == 0 || strcmp(pszName, "--result") == 0))
+        return Fail(pszError, cbError, "%s does not take %s (its tables hold every recording's numbers)",
+                    pOpt->nCommand == CMD_BATCH ? "batch" : "batch-one", pszName);
+    if (bBatch && strcmp(pszName, "--out") != 0 && strcmp(pszName, "--jobs") != 0
+        && strcmp(pszName, "--settings") != 0) {
+        pOpt->aPassed.push_back(pszName);
+        pOpt->aPassed.push_back(pszValue);
+    }
+    return TRUE;
 }
 
 // One option with its value; pszValue is NULL for a flag.
@@ -217,6 +239,13 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
         pOpt->strPicturesDir = pszValue;
         return !pOpt->strPicturesDir.empty() || Fail(pszError, cbError, "--pictures: give a folder");
     }
+    if (strcmp(pszName, "--jobs") == 0)
+        return ParseInt(pszValue, 1, 256, &pOpt->nJobs)
+            || Fail(pszError, cbError, "--jobs: '%s' is not a whole number from 1 to 256", pszValue);
+    if (strcmp(pszName, "--result") == 0) {
+        pOpt->strResultFile = pszValue;
+        return !pOpt->strResultFile.empty() || Fail(pszError, cbError, "--result: give a file");
+    }
     if (strcmp(pszName, "--json") == 0) {
         pOpt->strJsonFile = pszValue;
         return !pOpt->strJsonFile.empty() || Fail(pszError, cbError, "--json: give a file");
@@ -235,7 +264,8 @@ static BOOL IsKnownOption(const char *pszName)
 {
     static const char *const apszOption[] = {"--out", "--channels", "--page-seconds", "--mode",
                                              "--section-offset", "--add", "--set", "--settings",
-                                             "--pictures", "--picture-size", "--json", "--html"};
+                                             "--pictures", "--picture-size", "--json", "--html", "--jobs",
+                                             "--result"};
     for (const char *psz : apszOption) {
         if (strcmp(psz, pszName) == 0)
             return TRUE;
@@ -261,9 +291,12 @@ static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszEr
                 return Fail(pszError, cbError, "%s takes no option %s", argv[1], pszArg);
             if (i + 1 >= argc)
                 return Fail(pszError, cbError, "%s needs a value", pszArg);
-            if (!ParseOption(pszArg, argv[i + 1], pOpt, pszError, cbError))
+            if (!CheckBatchOption(pszArg, argv[i + 1], pOpt, pszError, cbError)
+                || !ParseOption(pszArg, argv[i + 1], pOpt, pszError, cbError))
                 return FALSE;
             i++;
+        } else if (pOpt->nCommand == CMD_BATCH || (pOpt->nCommand == CMD_BATCHONE && pOpt->aFiles.empty())) {
+            pOpt->aFiles.push_back(pszArg);
         } else if (pOpt->strRecording.empty() && !UsesDemoRecording(pOpt)) {
             pOpt->strRecording = pszArg;
         } else {
@@ -283,10 +316,11 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     pOpt->bAddAll = TRUE;
     pOpt->nPictureWidth = 1280;
     pOpt->nPictureHeight = 800;
+    pOpt->nJobs = 1;
     if (argc < 2)
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
-        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, compare, dialogs)", argv[1]);
+        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, compare, dialogs, batch, batch-one, merge)", argv[1]);
     if (pOpt->nCommand == CMD_HELP || pOpt->nCommand == CMD_VERSION)
         return TRUE;
     if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
@@ -295,7 +329,12 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
         return CmpCheck(pOpt, pszError, cbError);
     if (pOpt->nCommand == CMD_DIALOGS && pOpt->strPicturesDir.empty())
         return Fail(pszError, cbError, "dialogs needs --pictures DIR");
-    if (!UsesDemoRecording(pOpt) && pOpt->strRecording.empty())
+    if ((pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE) && pOpt->aFiles.empty())
+        return Fail(pszError, cbError, "%s needs recording files", argv[1]);
+    if (pOpt->nCommand == CMD_MERGE && pOpt->strRecording.empty())
+        return Fail(pszError, cbError, "merge needs the batch folder");
+    if (!UsesDemoRecording(pOpt) && pOpt->nCommand != CMD_BATCH && pOpt->nCommand != CMD_BATCHONE
+        && pOpt->strRecording.empty())
         return Fail(pszError, cbError, "%s needs a %s", argv[1], pOpt->nCommand == CMD_MAKEDEMO ? "file name to write (FILE.edf)" : "recording file");
     return TRUE;
 }
@@ -339,6 +378,16 @@ void CmdPrintUsage(FILE *pOut)
           "  qfftana dialogs --pictures DIR [--out DIR] [analysis options]\n"
           "      run the demo, then draw the setup panel (both sizes) and the setup\n"
           "      dialogs and About box, filled from its analysis, as DIR/*.png\n"
+          "  qfftana batch FILES... --out DIR [--jobs N] [analysis options]\n"
+          "      analyse each recording in a worker process of its own (N at a time),\n"
+          "      each into a folder of DIR, and tabulate them all in DIR/summary.csv and\n"
+          "      DIR/coherence.csv; a recording analysed earlier and unchanged since is\n"
+          "      not analysed again\n"
+          "  qfftana batch-one FILE --out DIR [analysis options]\n"
+          "      one recording of a batch (one task of a cluster job array)\n"
+          "  qfftana merge DIR\n"
+          "      the tables of DIR again, from its recordings' results, in the order of\n"
+          "      DIR/files.txt\n"
           "  qfftana --version\n"
           "      show the program's version\n"
           "analysis options:\n"
@@ -360,6 +409,7 @@ void CmdPrintUsage(FILE *pOut)
           "  --json FILE              also write the summary's numbers as UTF-8 JSON\n"
           "  --html FILE              also write a report to read: one HTML file with the\n"
           "                           recording, settings, pictures, numbers and ADD log\n"
+          "  --result FILE            also write them as a batch's per-recording result\n"
           "  --quiet                  no progress and no information texts\n"
           "exit status: 0 success, 1 no report, 2 bad arguments, 3 unreadable recording\n",
           pOut);

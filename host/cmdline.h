@@ -6,17 +6,21 @@
  *           [--page-seconds S] [--mode page|section] [--section-offset SECONDS]
  *           [--add all|none|LIST] [--set [FILE.]SECTION.KEY=VALUE ...]
  *           [--settings DIR] [--pictures DIR [--picture-size WxH]]
- *           [--json FILE] [--html FILE] [--quiet]
+ *           [--json FILE] [--html FILE] [--result FILE] [--quiet]
  *   qfftana info RECORDING
  *   qfftana make-demo FILE.edf
  *   qfftana compare [RECORDING] --a PAGES|--a-seconds FROM-TO|--a-annotation TEXT
  *           --b ... [--labels A,B] [--html FILE] [analysis options but --add]
+ *   qfftana batch FILES... --out DIR [--jobs N] [analysis options]
+ *   qfftana batch-one FILE --out DIR [analysis options]
+ *   qfftana merge DIR
  *   qfftana --version
  *   qfftana dialogs --pictures DIR [--settings DIR] [--quiet]
  *
  * demo takes every option of analyze; so does dialogs, which runs the
  * demo to fill the setup panel and dialogs it draws, and needs --pictures;
- * info and make-demo take none but --quiet.
+ * batch and batch-one take every option of analyze but --pictures, --json
+ * and --html; info, make-demo and merge take none but --quiet.
  */
 #ifndef HOST_CMDLINE_H
 #define HOST_CMDLINE_H
@@ -36,6 +40,9 @@ enum {
     CMD_INFO,
     CMD_MAKEDEMO,
     CMD_COMPARE,
+    CMD_BATCH,
+    CMD_BATCHONE,
+    CMD_MERGE,
     CMD_VERSION,
     CMD_DIALOGS,
 };
@@ -91,8 +98,12 @@ typedef struct tagHOSTOPTIONS {
     int nPictureWidth, nPictureHeight;  // --picture-size, 1280 x 800 unless given
     std::string strJsonFile;            // --json; empty: none
     std::string strHtmlFile;            // --html; empty: none
+    std::string strResultFile;          // --result (a batch's worker); empty: none
     BOOL bQuiet;
     CONDITION aCondition[2];            // compare: --a..., --b...
+    std::vector<std::string> aFiles;    // batch, batch-one: the recordings as given
+    int nJobs;                          // batch: workers at a time, 1 unless given
+    std::vector<std::string> aPassed;   // batch: the analysis options as given, for its workers
 } HOSTOPTIONS;
 
 BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t cbError);

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include "automation.h"
+#include "batch.h"
+#include "batchsummary.h"
 #include "cmdline.h"
 #include "compare.h"
 #include "demorec.h"
@@ -123,6 +125,9 @@ static int Summarise(const HOSTOPTIONS *pOpt, const RECORDING *pRec, const SESSI
         && !HtmlWriteRunReport(pOpt->strHtmlFile, pRec, &summary, &report, &pResult->coherence,
                                pResult->strPictures, szError, sizeof(szError)))
         return Complain(EXIT_NOREPORT, szError);
+    if (!pOpt->strResultFile.empty()
+        && !BatchWriteNumbers(&summary, &pResult->coherence, pOpt->strResultFile, szError, sizeof(szError)))
+        return Complain(EXIT_NOREPORT, szError);
     return EXIT_OK;
 }
 
@@ -178,6 +183,12 @@ int main(int argc, char **argv)
         return MakeDemo(&opt);
     case CMD_COMPARE:
         return CompareRun(&opt);
+    case CMD_BATCH:
+        return BatchRun(&opt);
+    case CMD_BATCHONE:
+        return BatchRunOne(&opt);
+    case CMD_MERGE:
+        return BatchMerge(&opt);
     case CMD_VERSION:
         printf("qfftana %s\n", QFFTANA_VERSION);
         return EXIT_OK;

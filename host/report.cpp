@@ -81,6 +81,32 @@ static bool Fail(char *pszError, size_t cbError, const char *pszText)
     return false;
 }
 
+// The cells from iFirst to iLast (exclusive) joined again by the commas
+// that split them.
+static std::string JoinCells(const std::vector<std::string> &aCells, size_t iFirst, size_t iLast)
+{
+    std::string strText;
+    for (size_t i = iFirst; i < iLast; i++)
+        strText += (i > iFirst ? "," : "") + aCells[i];
+    return strText;
+}
+
+// The plug-in writes titles and labels as they are, commas included: a
+// channel heading runs from one "CHn(" to the next, and a band line's
+// label is all that precedes its limits and channel cells.
+static std::vector<std::string> ChannelHeadings(const std::vector<std::string> &aHeading)
+{
+    std::vector<std::string> aTitles;
+    for (size_t c = 3; c < aHeading.size(); c++) {
+        std::string strNext = "CH" + std::to_string(aTitles.size() + 1) + "(";
+        if (aTitles.empty() || aHeading[c].compare(0, strNext.size(), strNext) == 0)
+            aTitles.push_back(aHeading[c]);
+        else
+            aTitles.back() += "," + aHeading[c];
+    }
+    return aTitles;
+}
+
 // "Band Name,Min Freq(Hz),Max Freq(Hz),CH1(..),..." then one line per band.
 static bool ParsePercentTable(const std::vector<std::string> &aLines, REPORT *pReport, char *pszError, size_t cbError)
 {
@@ -90,26 +116,28 @@ static bool ParsePercentTable(const std::vector<std::string> &aLines, REPORT *pR
     std::vector<std::string> aHeading = SplitLine(aLines[i + 1]);
     if (aHeading.size() < 3 || aHeading[0] != "Band Name")
         return Fail(pszError, cbError, "no heading in the band percentage table");
-    for (size_t c = 3; c < aHeading.size(); c++) {
+    for (const std::string &strTitle : ChannelHeadings(aHeading)) {
         REPORTCHANNEL ch;
-        ch.strTitle = aHeading[c];
+        ch.strTitle = strTitle;
         ch.dMeanFreq = ch.dEdgeFreq = ch.dPeakFreq = NAN;
         pReport->aChannels.push_back(ch);
     }
+    size_t nChannels = pReport->aChannels.size();
     for (i += 2; i < aLines.size() && !aLines[i].empty(); i++) {
         std::vector<std::string> aCells = SplitLine(aLines[i]);
-        if (aCells.size() != aHeading.size())
+        if (aCells.size() < nChannels + 3)
             return Fail(pszError, cbError, "a band line has the wrong number of cells");
-        pReport->aBands.push_back(aCells[0]);
+        size_t iMin = aCells.size() - nChannels - 2;
+        pReport->aBands.push_back(JoinCells(aCells, 0, iMin));
         bool bMin = false, bMax = false;
-        pReport->adBandMin.push_back(ReportParseNumber(aCells[1].c_str(), &bMin));
-        pReport->adBandMax.push_back(ReportParseNumber(aCells[2].c_str(), &bMax));
+        pReport->adBandMin.push_back(ReportParseNumber(aCells[iMin].c_str(), &bMin));
+        pReport->adBandMax.push_back(ReportParseNumber(aCells[iMin + 1].c_str(), &bMax));
         if (!bMin || !bMax)
             pReport->adBandMax.back() = NAN;
-        for (size_t c = 3; c < aCells.size(); c++) {
+        for (size_t c = 0; c < nChannels; c++) {
             bool bOk = false;
-            double d = ReportParseNumber(aCells[c].c_str(), &bOk);
-            pReport->aChannels[c - 3].adPercent.push_back(bOk ? d : NAN);
+            double d = ReportParseNumber(aCells[iMin + 2 + c].c_str(), &bOk);
+            pReport->aChannels[c].adPercent.push_back(bOk ? d : NAN);
         }
     }
     return true;

@@ -296,7 +296,7 @@ int SessionRun(RECORDING *pRec, const HOSTOPTIONS *pOpt, const std::string &strS
         snprintf(pszError, cbError, "%s", szPictureError);
         nCode = SESSION_NOREPORT;   // exit status 1: the run did not give everything asked for
     }
-    if (run.state.hAnaly != NULL && !pOpt->strHtmlFile.empty())
+    if (run.state.hAnaly != NULL && (!pOpt->strHtmlFile.empty() || !pOpt->strResultFile.empty()))
         CohReadMatrix(run.state.hAnaly, &pResult->coherence);
     CloseAll(&run);
     return nCode;

@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include "codepage.h"
+
 static BOOL MakeFolders(const std::string &strPath)
 {
     std::string strSoFar;
@@ -145,8 +147,11 @@ BOOL SetApplyOptions(const std::string &strFolder, const HOSTOPTIONS *pOpt, cons
         WriteInt(strFile, "FFTINFO", "AutoChSelect", 1);
         *pstrNote = "the recording lacks some of the settings' channel labels: analysis channels are chosen automatically";
     }
+    // Values come from a UTF-8 command line; the plug-in reads code page 932.
     for (const SETTING &set : pOpt->aSettings) {
-        WritePrivateProfileStringA(set.strSection.c_str(), set.strKey.c_str(), set.strValue.c_str(),
+        std::vector<char> achAnsi(set.strValue.size() + 1);
+        CpUtf8ToAnsi(set.strValue.c_str(), achAnsi.data(), achAnsi.size());
+        WritePrivateProfileStringA(set.strSection.c_str(), set.strKey.c_str(), achAnsi.data(),
                                    (strFolder + set.strFile).c_str());
     }
     return TRUE;
