@@ -10,26 +10,12 @@
 
 #include <memory>
 
+#include "readat.h"
+
 static BOOL Fail(char *pszError, size_t cbError, const char *pszPath, const char *pszWhat)
 {
     snprintf(pszError, cbError, "%s: %s", pszPath, pszWhat);
     return FALSE;
-}
-
-// cb bytes at nOffset, all of them, or FALSE.
-static BOOL ReadAt(int fd, unsigned long long nOffset, size_t cb, unsigned char *pb)
-{
-    while (cb > 0) {
-        ssize_t n = pread(fd, pb, cb, (off_t)nOffset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return FALSE;
-        pb += n;
-        cb -= (size_t)n;
-        nOffset += (unsigned long long)n;
-    }
-    return TRUE;
 }
 
 static BOOL ReadHeader(int fd, unsigned long long cbFile, EDFHEADER *pHdr, char *pszWhat, size_t cbWhat)

@@ -34,3 +34,12 @@ bool AtomicWriteFile(const std::string &strPath, const std::string &strBytes, ch
     }
     return bOk;
 }
+
+bool AtomicWriteFile(const std::string &strPath, const std::string &strBytes, std::string *pstrError)
+{
+    char szError[512];
+    if (AtomicWriteFile(strPath, strBytes, szError, sizeof(szError)))
+        return true;
+    *pstrError = szError;
+    return false;
+}

@@ -15,4 +15,7 @@ bool AtomicWriteFile(const std::string &strPath, const std::string &strBytes, ch
  * false, with a one-line reason, when it could not be written; the
  * temporary file is removed then and strPath is left as it was. */
 
+bool AtomicWriteFile(const std::string &strPath, const std::string &strBytes, std::string *pstrError);
+/* The same, the reason in *pstrError. */
+
 #endif /* HOST_ATOMICFILE_H */

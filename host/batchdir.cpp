@@ -11,6 +11,8 @@
 
 #include <fstream>
 
+#include "atomicfile.h"
+
 bool BatchLock(const std::string &strDir, bool bShared, int *pfdLock, std::string *pstrError)
 {
     if (mkdir(strDir.c_str(), 0755) != 0 && errno != EEXIST) {
@@ -56,16 +58,7 @@ bool BatchWriteList(const std::string &strDir, const std::vector<std::string> &a
         }
         strText += strFile + "\n";
     }
-    std::string strPath = strDir + "/" BATCH_LIST, strTemp = strPath + ".part";
-    FILE *pFile = fopen(strTemp.c_str(), "wb");
-    bool bOk = pFile != NULL && fwrite(strText.data(), 1, strText.size(), pFile) == strText.size();
-    if (pFile != NULL && fclose(pFile) != 0)
-        bOk = false;
-    if (bOk && rename(strTemp.c_str(), strPath.c_str()) == 0)
-        return true;
-    *pstrError = "cannot write " + strPath + ": " + strerror(errno);
-    remove(strTemp.c_str());
-    return false;
+    return AtomicWriteFile(strDir + "/" BATCH_LIST, strText, pstrError);
 }
 
 bool BatchReadList(const std::string &strDir, std::vector<std::string> *paFiles, std::string *pstrError)

@@ -9,6 +9,7 @@
 
 #include <fstream>
 
+#include "atomicfile.h"
 #include "csvout.h"
 
 static const char szMagic[] = "qfftana-result";
@@ -45,18 +46,7 @@ bool ResultWrite(const std::string &strPath, const BATCHRESULT *pResult, std::st
         strText += Tagged("error", {pResult->strError});
     for (const RESULTLINE &line : pResult->aLines)
         strText += Tagged(line.strTag.c_str(), line.aCells);
-    std::string strTemp = strPath + ".part" + std::to_string((long)getpid());
-    FILE *pFile = fopen(strTemp.c_str(), "wb");
-    bool bOk = pFile != NULL && fwrite(strText.data(), 1, strText.size(), pFile) == strText.size();
-    if (pFile != NULL && (fflush(pFile) != 0 || fsync(fileno(pFile)) != 0))
-        bOk = false;
-    if (pFile != NULL && fclose(pFile) != 0)
-        bOk = false;
-    if (bOk && rename(strTemp.c_str(), strPath.c_str()) == 0)
-        return true;
-    *pstrError = "cannot write " + strPath + ": " + strerror(errno);
-    remove(strTemp.c_str());
-    return false;
+    return AtomicWriteFile(strPath, strText, pstrError);
 }
 
 bool ResultRead(const std::string &strPath, BATCHRESULT *pResult)

@@ -9,13 +9,19 @@
 #include <string.h>
 #include <strings.h>
 
-static BOOL Fail(char *pszError, size_t cbError, const char *pszFormat, ...)
+BOOL CmdFail(char *pszError, size_t cbError, const char *pszFormat, ...)
 {
     va_list args;
     va_start(args, pszFormat);
     vsnprintf(pszError, cbError, pszFormat, args);
     va_end(args);
     return FALSE;
+}
+
+int CmdComplain(int nExit, const char *pszText)
+{
+    fprintf(stderr, "qfftana: %s\n", pszText);
+    return nExit;
 }
 
 // A whole decimal number in nMin..nMax, nothing else.
@@ -77,10 +83,10 @@ static BOOL ParseChannels(const char *psz, HOSTOPTIONS *pOpt, char *pszError, si
 {
     pOpt->aChannels = SplitCommas(psz);
     if (pOpt->aChannels.size() > HOST_MAXCHANNELS)
-        return Fail(pszError, cbError, "--channels: at most %d channels, not %zu", HOST_MAXCHANNELS, pOpt->aChannels.size());
+        return CmdFail(pszError, cbError, "--channels: at most %d channels, not %zu", HOST_MAXCHANNELS, pOpt->aChannels.size());
     for (const std::string &str : pOpt->aChannels) {
         if (str.empty() || str.size() > 63)
-            return Fail(pszError, cbError, "--channels: '%s' is no channel label (give labels such as C3,C4,O1,O2)", psz);
+            return CmdFail(pszError, cbError, "--channels: '%s' is no channel label (give labels such as C3,C4,O1,O2)", psz);
     }
     return TRUE;
 }
@@ -109,7 +115,7 @@ static BOOL ParseAdd(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t 
     if (pOpt->bAddAll || strcmp(psz, "none") == 0)
         return TRUE;
     return CmdParsePageList(psz, &pOpt->aAddRanges)
-        || Fail(pszError, cbError, "--add: '%s' is not all, none or a list of pages such as 1,3-7", psz);
+        || CmdFail(pszError, cbError, "--add: '%s' is not all, none or a list of pages such as 1,3-7", psz);
 }
 
 // "[FILE.]SECTION.KEY=VALUE"; FILE is QFFTANA (the default) or QFFTANAX.
@@ -125,13 +131,13 @@ static BOOL ParseSet(const char *psz, HOSTOPTIONS *pOpt, char *pszError, size_t 
     if (nDot2 != std::string::npos) {
         std::string strStem = strName.substr(0, nDot);
         if (strcasecmp(strStem.c_str(), "QFFTANA") && strcasecmp(strStem.c_str(), "QFFTANAX"))
-            return Fail(pszError, cbError, "--set: '%s': the file is QFFTANA or QFFTANAX", psz);
+            return CmdFail(pszError, cbError, "--set: '%s': the file is QFFTANA or QFFTANAX", psz);
         set.strFile = strStem + ".INI";
         strName = strName.substr(nDot + 1);
         nDot = strName.find('.');
     }
     if (nEq == std::string::npos || nDot == std::string::npos || nDot == 0 || nDot + 1 == strName.size())
-        return Fail(pszError, cbError, "--set: '%s' is not SECTION.KEY=VALUE (e.g. FFTINFO.FFTPoint=2048)", psz);
+        return CmdFail(pszError, cbError, "--set: '%s' is not SECTION.KEY=VALUE (e.g. FFTINFO.FFTPoint=2048)", psz);
     set.strSection = strName.substr(0, nDot);
     set.strKey = strName.substr(nDot + 1);
     set.strValue = str.substr(nEq + 1);
@@ -194,10 +200,10 @@ static BOOL CheckBatchOption(const char *pszName, const char *pszValue, HOSTOPTI
 {
     BOOL bBatch = pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE;
     if (strcmp(pszName, "--jobs") == 0 && pOpt->nCommand != CMD_BATCH)
-        return Fail(pszError, cbError, "--jobs is an option of batch only");
+        return CmdFail(pszError, cbError, "--jobs is an option of batch only");
     if (bBatch && (strcmp(pszName, "--pictures") == 0 || strcmp(pszName, "--json") == 0
                    || strcmp(pszName, "--html") == 0 || strcmp(pszName, "--result") == 0))
-        return Fail(pszError, cbError, "%s does not take %s (its tables hold every recording's numbers)",
+        return CmdFail(pszError, cbError, "%s does not take %s (its tables hold every recording's numbers)",
                     pOpt->nCommand == CMD_BATCH ? "batch" : "batch-one", pszName);
     if (bBatch && strcmp(pszName, "--out") != 0 && strcmp(pszName, "--jobs") != 0
         && strcmp(pszName, "--settings") != 0) {
@@ -213,51 +219,51 @@ static BOOL ParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *
 {
     if (strcmp(pszName, "--out") == 0) {
         pOpt->strOutDir = pszValue;
-        return !pOpt->strOutDir.empty() || Fail(pszError, cbError, "--out: give a folder");
+        return !pOpt->strOutDir.empty() || CmdFail(pszError, cbError, "--out: give a folder");
     }
     if (strcmp(pszName, "--channels") == 0)
         return ParseChannels(pszValue, pOpt, pszError, cbError);
     if (strcmp(pszName, "--page-seconds") == 0)
         return ParseInt(pszValue, 1, 3600, &pOpt->nPageSeconds)
-            || Fail(pszError, cbError, "--page-seconds: '%s' is not a whole number of seconds from 1 to 3600", pszValue);
+            || CmdFail(pszError, cbError, "--page-seconds: '%s' is not a whole number of seconds from 1 to 3600", pszValue);
     if (strcmp(pszName, "--mode") == 0) {
         pOpt->nMode = strcmp(pszValue, "page") == 0 ? MODE_PAGE : strcmp(pszValue, "section") == 0 ? MODE_SECTION : -2;
-        return pOpt->nMode != -2 || Fail(pszError, cbError, "--mode: '%s' is neither page nor section", pszValue);
+        return pOpt->nMode != -2 || CmdFail(pszError, cbError, "--mode: '%s' is neither page nor section", pszValue);
     }
     if (strcmp(pszName, "--section-offset") == 0)
         return ParseSeconds(pszValue, &pOpt->dSectionOffset)
-            || Fail(pszError, cbError, "--section-offset: '%s' is not a number of seconds such as 2 or 2.5", pszValue);
+            || CmdFail(pszError, cbError, "--section-offset: '%s' is not a number of seconds such as 2 or 2.5", pszValue);
     if (strcmp(pszName, "--add") == 0)
         return ParseAdd(pszValue, pOpt, pszError, cbError);
     if (strcmp(pszName, "--set") == 0)
         return ParseSet(pszValue, pOpt, pszError, cbError);
     if (strcmp(pszName, "--settings") == 0) {
         pOpt->strSettingsDir = pszValue;
-        return !pOpt->strSettingsDir.empty() || Fail(pszError, cbError, "--settings: give a folder");
+        return !pOpt->strSettingsDir.empty() || CmdFail(pszError, cbError, "--settings: give a folder");
     }
     if (strcmp(pszName, "--pictures") == 0) {
         pOpt->strPicturesDir = pszValue;
-        return !pOpt->strPicturesDir.empty() || Fail(pszError, cbError, "--pictures: give a folder");
+        return !pOpt->strPicturesDir.empty() || CmdFail(pszError, cbError, "--pictures: give a folder");
     }
     if (strcmp(pszName, "--jobs") == 0)
         return ParseInt(pszValue, 1, 256, &pOpt->nJobs)
-            || Fail(pszError, cbError, "--jobs: '%s' is not a whole number from 1 to 256", pszValue);
+            || CmdFail(pszError, cbError, "--jobs: '%s' is not a whole number from 1 to 256", pszValue);
     if (strcmp(pszName, "--result") == 0) {
         pOpt->strResultFile = pszValue;
-        return !pOpt->strResultFile.empty() || Fail(pszError, cbError, "--result: give a file");
+        return !pOpt->strResultFile.empty() || CmdFail(pszError, cbError, "--result: give a file");
     }
     if (strcmp(pszName, "--json") == 0) {
         pOpt->strJsonFile = pszValue;
-        return !pOpt->strJsonFile.empty() || Fail(pszError, cbError, "--json: give a file");
+        return !pOpt->strJsonFile.empty() || CmdFail(pszError, cbError, "--json: give a file");
     }
     if (strcmp(pszName, "--html") == 0) {
         pOpt->strHtmlFile = pszValue;
-        return !pOpt->strHtmlFile.empty() || Fail(pszError, cbError, "--html: give a file");
+        return !pOpt->strHtmlFile.empty() || CmdFail(pszError, cbError, "--html: give a file");
     }
     if (strcmp(pszName, "--picture-size") == 0)
         return ParsePictureSize(pszValue, pOpt)
-            || Fail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
-    return Fail(pszError, cbError, "unknown option %s (see qfftana --help)", pszName);
+            || CmdFail(pszError, cbError, "--picture-size: '%s' is not WIDTHxHEIGHT from 320x200 to 8192x8192", pszValue);
+    return CmdFail(pszError, cbError, "unknown option %s (see qfftana --help)", pszName);
 }
 
 static BOOL IsKnownOption(const char *pszName)
@@ -281,16 +287,16 @@ static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszEr
             pOpt->bQuiet = TRUE;
         } else if (pOpt->nCommand == CMD_COMPARE && CmpIsOption(pszArg)) {
             if (i + 1 >= argc)
-                return Fail(pszError, cbError, "%s needs a value", pszArg);
+                return CmdFail(pszError, cbError, "%s needs a value", pszArg);
             if (!CmpParseOption(pszArg, argv[++i], pOpt, pszError, cbError))
                 return FALSE;
         } else if (strncmp(pszArg, "--", 2) == 0) {
             if (!IsKnownOption(pszArg))
-                return Fail(pszError, cbError, "unknown option %s (see qfftana --help)", pszArg);
+                return CmdFail(pszError, cbError, "unknown option %s (see qfftana --help)", pszArg);
             if (!TakesAnalysisOptions(pOpt))
-                return Fail(pszError, cbError, "%s takes no option %s", argv[1], pszArg);
+                return CmdFail(pszError, cbError, "%s takes no option %s", argv[1], pszArg);
             if (i + 1 >= argc)
-                return Fail(pszError, cbError, "%s needs a value", pszArg);
+                return CmdFail(pszError, cbError, "%s needs a value", pszArg);
             if (!CheckBatchOption(pszArg, argv[i + 1], pOpt, pszError, cbError)
                 || !ParseOption(pszArg, argv[i + 1], pOpt, pszError, cbError))
                 return FALSE;
@@ -300,7 +306,7 @@ static BOOL ParseArguments(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszEr
         } else if (pOpt->strRecording.empty() && !UsesDemoRecording(pOpt)) {
             pOpt->strRecording = pszArg;
         } else {
-            return Fail(pszError, cbError, "unexpected argument '%s' (see qfftana --help)", pszArg);
+            return CmdFail(pszError, cbError, "unexpected argument '%s' (see qfftana --help)", pszArg);
         }
     }
     return TRUE;
@@ -320,7 +326,7 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     if (argc < 2)
         return TRUE;
     if (!ParseCommand(argv[1], pOpt))
-        return Fail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, compare, dialogs, batch, batch-one, merge)", argv[1]);
+        return CmdFail(pszError, cbError, "unknown command '%s' (commands: demo, analyze, info, make-demo, compare, dialogs, batch, batch-one, merge)", argv[1]);
     if (pOpt->nCommand == CMD_HELP || pOpt->nCommand == CMD_VERSION)
         return TRUE;
     if (!ParseArguments(argc, argv, pOpt, pszError, cbError))
@@ -328,14 +334,14 @@ BOOL CmdParse(int argc, char **argv, HOSTOPTIONS *pOpt, char *pszError, size_t c
     if (pOpt->nCommand == CMD_COMPARE)
         return CmpCheck(pOpt, pszError, cbError);
     if (pOpt->nCommand == CMD_DIALOGS && pOpt->strPicturesDir.empty())
-        return Fail(pszError, cbError, "dialogs needs --pictures DIR");
+        return CmdFail(pszError, cbError, "dialogs needs --pictures DIR");
     if ((pOpt->nCommand == CMD_BATCH || pOpt->nCommand == CMD_BATCHONE) && pOpt->aFiles.empty())
-        return Fail(pszError, cbError, "%s needs recording files", argv[1]);
+        return CmdFail(pszError, cbError, "%s needs recording files", argv[1]);
     if (pOpt->nCommand == CMD_MERGE && pOpt->strRecording.empty())
-        return Fail(pszError, cbError, "merge needs the batch folder");
+        return CmdFail(pszError, cbError, "merge needs the batch folder");
     if (!UsesDemoRecording(pOpt) && pOpt->nCommand != CMD_BATCH && pOpt->nCommand != CMD_BATCHONE
         && pOpt->strRecording.empty())
-        return Fail(pszError, cbError, "%s needs a %s", argv[1], pOpt->nCommand == CMD_MAKEDEMO ? "file name to write (FILE.edf)" : "recording file");
+        return CmdFail(pszError, cbError, "%s needs a %s", argv[1], pOpt->nCommand == CMD_MAKEDEMO ? "file name to write (FILE.edf)" : "recording file");
     return TRUE;
 }
 

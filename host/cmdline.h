@@ -122,6 +122,20 @@ int CmdLastListedPage(const HOSTOPTIONS *pOpt);
 /* The highest page --add names, 0 when it names none. */
 
 void CmdPrintUsage(FILE *pOut);
+
+/* The program's exit statuses, as the usage text lists them. */
+enum {
+    EXIT_OK = 0,
+    EXIT_NOREPORT = 1,
+    EXIT_BADARGS = 2,
+    EXIT_BADRECORDING = 3,
+};
+
+BOOL CmdFail(char *pszError, size_t cbError, const char *pszFormat, ...);
+/* Formats a one-line reason into pszError and returns FALSE. */
+
+int CmdComplain(int nExit, const char *pszText);
+/* Says "qfftana: TEXT" on standard error and returns nExit. */
 /* The usage text. */
 
 #endif /* HOST_CMDLINE_H */

@@ -44,8 +44,7 @@ double CohValue(const COHMATRIX *pCoh, size_t nBand, size_t a, size_t b)
     return a < n && b < n && i < pCoh->adValue.size() ? pCoh->adValue[i] : NAN;
 }
 
-// The coherence window just opened: a new dialog takes the focus.
-static HWND FindCoherenceWindow(void)
+HWND CohFindWindow(void)
 {
     for (HWND h = GetFocus(); h != NULL; h = GetParent(h)) {
         char szCaption[64] = "";
@@ -105,7 +104,7 @@ BOOL CohReadMatrix(HWND hAnaly, COHMATRIX *pCoh)
         return FALSE;
     SendMessageA(hAnaly, WM_COMMAND, IDC_COHERENCE, 0);
     AutoPump();
-    HWND hCoh = FindCoherenceWindow();
+    HWND hCoh = CohFindWindow();
     if (hCoh == NULL)
         return FALSE;
     BOOL bOk = ReadWindow(hCoh, pCoh);

@@ -21,6 +21,11 @@ typedef struct tagCOHMATRIX {
     std::vector<double> adValue;          /* [band][a][b], symmetric; NaN on the diagonal */
 } COHMATRIX;
 
+HWND CohFindWindow(void);
+/* The coherence window just opened, or NULL: a new dialog takes the focus,
+ * and its caption tells it from the other windows up the focus's parent
+ * chain. */
+
 BOOL CohReadMatrix(HWND hAnaly, COHMATRIX *pCoh);
 /* Fills *pCoh from the coherence window of the analysis window. FALSE,
  * with *pCoh empty, when the analysis offers no coherence or the window

@@ -22,19 +22,6 @@
 #include "setfolder.h"
 #include "summary.h"
 
-enum {
-    EXIT_OK = 0,
-    EXIT_NOREPORT = 1,
-    EXIT_BADARGS = 2,
-    EXIT_BADRECORDING = 3,
-};
-
-static int Complain(int nExit, const char *pszText)
-{
-    fprintf(stderr, "qfftana: %s\n", pszText);
-    return nExit;
-}
-
 static const char *OptionName(int nSet, int nKind)
 {
     static const char *const apszName[2][4] = {{"", "--a", "--a-seconds", "--a-annotation"},
@@ -293,21 +280,21 @@ int CompareRun(HOSTOPTIONS *pOpt)
     char szError[1024];
     int nCode = Prepare(pOpt, &rec, &strFolder, szError, sizeof(szError));
     if (nCode != EXIT_OK)
-        return Complain(nCode, szError);
+        return CmdComplain(nCode, szError);
     SELECTING sel = {pOpt, &rec, (int)(RecWholeSeconds(&rec) / (DWORD)pOpt->nPageSeconds), FALSE, {}};
     std::vector<ADDRANGE> aaPages[2];
     for (int s = 0; s < 2; s++) {
         nCode = SelectPages(&sel, s, &aaPages[s], szError, sizeof(szError));
         if (nCode != EXIT_OK)
-            return Complain(nCode, szError);
+            return CmdComplain(nCode, szError);
     }
     if (!MakeFolder(pOpt->strOutDir, szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+        return CmdComplain(EXIT_NOREPORT, szError);
     REPORT aReport[2];
     for (int s = 0; s < 2; s++) {
         nCode = RunSet(&rec, pOpt, strFolder, s, aaPages[s], &aReport[s], szError, sizeof(szError));
         if (nCode != EXIT_OK)
-            return Complain(nCode, szError);
+            return CmdComplain(nCode, szError);
     }
     RUNSETTINGS settings;
     SummaryReadSettings(strFolder, &settings);
@@ -316,12 +303,12 @@ int CompareRun(HOSTOPTIONS *pOpt)
         SummaryCollect(&aReport[s], &settings, &rec, pOpt->nPageSeconds, &aSummary[s]);
     COMPARISON cmp;
     if (!CmpBuild(aReport, aSummary, &cmp, szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+        return CmdComplain(EXIT_NOREPORT, szError);
     for (int s = 0; s < 2; s++) {
         cmp.astrLabel[s] = pOpt->aCondition[s].strLabel;
         cmp.astrPages[s] = PageSelectText(aaPages[s]);
     }
     CmpPrint(&cmp, stdout);
     nCode = WriteOutputs(pOpt, &rec, &aSummary[0], &cmp, szError, sizeof(szError));
-    return nCode == EXIT_OK ? EXIT_OK : Complain(nCode, szError);
+    return nCode == EXIT_OK ? EXIT_OK : CmdComplain(nCode, szError);
 }

@@ -1,20 +1,11 @@
 // Parsing the options of qfftana compare.
 #include "compareargs.h"
 
-#include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
 
+#include "cmdline.h"
 #include "report.h"
-
-static BOOL Fail(char *pszError, size_t cbError, const char *pszFormat, ...)
-{
-    va_list args;
-    va_start(args, pszFormat);
-    vsnprintf(pszError, cbError, pszFormat, args);
-    va_end(args);
-    return FALSE;
-}
 
 BOOL CmpIsOption(const char *pszName)
 {
@@ -55,33 +46,33 @@ static BOOL ParseCondition(const char *pszName, const char *pszValue, CONDITION 
 {
     char cSet = pszName[2];
     if (pCond->nKind != COND_NONE)
-        return Fail(pszError, cbError, "%s: the set %c is given twice (give one of --%c, --%c-seconds, --%c-annotation)",
+        return CmdFail(pszError, cbError, "%s: the set %c is given twice (give one of --%c, --%c-seconds, --%c-annotation)",
                     pszName, cSet - 'a' + 'A', cSet, cSet, cSet);
     const char *pszKind = pszName + 3;
     if (*pszKind == '\0') {
         pCond->nKind = COND_PAGES;
         return CmdParsePageList(pszValue, &pCond->aPages)
-            || Fail(pszError, cbError, "%s: '%s' is not a list of pages such as 1-9 or 1,3-7", pszName, pszValue);
+            || CmdFail(pszError, cbError, "%s: '%s' is not a list of pages such as 1-9 or 1,3-7", pszName, pszValue);
     }
     if (strcmp(pszKind, "-seconds") == 0) {
         pCond->nKind = COND_SECONDS;
         return ParseSpan(pszValue, &pCond->dFrom, &pCond->dTo)
-            || Fail(pszError, cbError, "%s: '%s' is not FROM-TO in seconds such as 0-90", pszName, pszValue);
+            || CmdFail(pszError, cbError, "%s: '%s' is not FROM-TO in seconds such as 0-90", pszName, pszValue);
     }
     pCond->nKind = COND_ANNOTATION;
     pCond->strAnnotation = pszValue;
-    return !pCond->strAnnotation.empty() || Fail(pszError, cbError, "%s: give the annotation's text", pszName);
+    return !pCond->strAnnotation.empty() || CmdFail(pszError, cbError, "%s: give the annotation's text", pszName);
 }
 
 BOOL CmpParseOption(const char *pszName, const char *pszValue, HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
 {
     if (strcmp(pszName, "--add") == 0)
-        return Fail(pszError, cbError, "compare takes its pages from --a and --b, not --add");
+        return CmdFail(pszError, cbError, "compare takes its pages from --a and --b, not --add");
     if (strcmp(pszName, "--labels") == 0)
         return ParseLabels(pszValue, pOpt)
-            || Fail(pszError, cbError, "--labels: '%s' is not two names with a comma between, such as \"eyes open,eyes closed\"", pszValue);
+            || CmdFail(pszError, cbError, "--labels: '%s' is not two names with a comma between, such as \"eyes open,eyes closed\"", pszValue);
     if (strcmp(pszName, "--json") == 0)
-        return Fail(pszError, cbError, "compare writes no JSON; its table is OUT/compare.csv");
+        return CmdFail(pszError, cbError, "compare writes no JSON; its table is OUT/compare.csv");
     return ParseCondition(pszName, pszValue, &pOpt->aCondition[pszName[2] == 'a' ? 0 : 1], pszError, cbError);
 }
 
@@ -90,7 +81,7 @@ BOOL CmpCheck(HOSTOPTIONS *pOpt, char *pszError, size_t cbError)
     static const char *const apszDefault[] = {"A", "B"};
     for (int i = 0; i < 2; i++) {
         if (pOpt->aCondition[i].nKind == COND_NONE)
-            return Fail(pszError, cbError, "compare needs the set %s: --%c PAGES, --%c-seconds FROM-TO or --%c-annotation TEXT",
+            return CmdFail(pszError, cbError, "compare needs the set %s: --%c PAGES, --%c-seconds FROM-TO or --%c-annotation TEXT",
                         apszDefault[i], 'a' + i, 'a' + i, 'a' + i);
         if (pOpt->aCondition[i].strLabel.empty())
             pOpt->aCondition[i].strLabel = apszDefault[i];

@@ -25,19 +25,6 @@
 #include "summary.h"
 #include "version.h"
 
-enum {
-    EXIT_OK = 0,
-    EXIT_NOREPORT = 1,
-    EXIT_BADARGS = 2,
-    EXIT_BADRECORDING = 3,
-};
-
-static int Complain(int nExit, const char *pszText)
-{
-    fprintf(stderr, "qfftana: %s\n", pszText);
-    return nExit;
-}
-
 static BOOL LoadRecording(const HOSTOPTIONS *pOpt, RECORDING *pRec, char *pszError, size_t cbError)
 {
     if (pOpt->nCommand == CMD_DEMO || pOpt->nCommand == CMD_DIALOGS) {
@@ -90,7 +77,7 @@ static int MakeDemo(const HOSTOPTIONS *pOpt)
     RecMakeDemo(&rec);
     char szError[512];
     if (!RecWriteEdf(&rec, pOpt->strRecording.c_str(), szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+        return CmdComplain(EXIT_NOREPORT, szError);
     if (!pOpt->bQuiet)
         printf("wrote %s: the built-in recording, %zu channels, %d s, EDF+\n", pOpt->strRecording.c_str(),
                rec.aChannels.size(), DEMO_SECONDS);
@@ -105,7 +92,7 @@ static int Summarise(const HOSTOPTIONS *pOpt, const RECORDING *pRec, const SESSI
     REPORT report;
     char szError[512];
     if (!ReportRead(pResult->strReport.c_str(), &report, szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+        return CmdComplain(EXIT_NOREPORT, szError);
     RUNSETTINGS settings;
     SummaryReadSettings(strSettingsFolder, &settings);
     RUNSUMMARY summary;
@@ -120,14 +107,14 @@ static int Summarise(const HOSTOPTIONS *pOpt, const RECORDING *pRec, const SESSI
     printf("\n");
     ReportPrintSummary(&report, stdout);
     if (!pOpt->strJsonFile.empty() && !JsonWriteSummary(&summary, pRec, pOpt->strJsonFile, szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+        return CmdComplain(EXIT_NOREPORT, szError);
     if (!pOpt->strHtmlFile.empty()
         && !HtmlWriteRunReport(pOpt->strHtmlFile, pRec, &summary, &report, &pResult->coherence,
                                pResult->strPictures, szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+        return CmdComplain(EXIT_NOREPORT, szError);
     if (!pOpt->strResultFile.empty()
         && !BatchWriteNumbers(&summary, &pResult->coherence, pOpt->strResultFile, szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+        return CmdComplain(EXIT_NOREPORT, szError);
     return EXIT_OK;
 }
 
@@ -137,25 +124,25 @@ static int Analyse(HOSTOPTIONS *pOpt, BOOL bSummary = TRUE)
     RECORDING rec;
     char szError[1024];
     if (!LoadRecording(pOpt, &rec, szError, sizeof(szError)))
-        return Complain(EXIT_BADRECORDING, szError);
+        return CmdComplain(EXIT_BADRECORDING, szError);
     std::string strFolder, strNote;
     if (!SetPrepareFolder(pOpt, &strFolder, szError, sizeof(szError)))
-        return Complain(EXIT_NOREPORT, szError);
+        return CmdComplain(EXIT_NOREPORT, szError);
     if (!SetApplyOptions(strFolder, pOpt, &rec, &strNote, szError, sizeof(szError)))
-        return Complain(EXIT_BADARGS, szError);
+        return CmdComplain(EXIT_BADARGS, szError);
     if (!strNote.empty() && !pOpt->bQuiet)
         fprintf(stderr, "qfftana: %s\n", strNote.c_str());
     DWORD nPoints = 0;
     if (!PageChoose(pOpt, &rec, strFolder, &nPoints, szError, sizeof(szError)))
-        return Complain(EXIT_BADARGS, szError);
+        return CmdComplain(EXIT_BADARGS, szError);
     std::string strFound;
     if (!RecFitSteps(&rec, nPoints, &strFound, szError, sizeof(szError)))
-        return Complain(EXIT_BADRECORDING, szError);
+        return CmdComplain(EXIT_BADRECORDING, szError);
     ShowNotes(rec.strNotes + strFound, pOpt->bQuiet);
     SESSIONRESULT result;
     int nCode = SessionRun(&rec, pOpt, strFolder, &result, szError, sizeof(szError));
     static const int anExit[] = {EXIT_OK, EXIT_NOREPORT, EXIT_BADARGS, EXIT_BADRECORDING};
-    int nExit = nCode != SESSION_OK ? Complain(anExit[nCode], szError)
+    int nExit = nCode != SESSION_OK ? CmdComplain(anExit[nCode], szError)
               : bSummary              ? Summarise(pOpt, &rec, &result, strFolder)
                                       : EXIT_OK;
     SessionRemoveTemporary(&result);
@@ -167,7 +154,7 @@ int main(int argc, char **argv)
     HOSTOPTIONS opt;
     char szError[512];
     if (!CmdParse(argc, argv, &opt, szError, sizeof(szError)))
-        return Complain(EXIT_BADARGS, szError);
+        return CmdComplain(EXIT_BADARGS, szError);
     switch (opt.nCommand) {
     case CMD_HELP:
         CmdPrintUsage(stdout);
@@ -176,7 +163,7 @@ int main(int argc, char **argv)
         RECORDING rec;
         char szReadError[1024];
         if (!RecRead(opt.strRecording.c_str(), &rec, szReadError, sizeof(szReadError)))
-            return Complain(EXIT_BADRECORDING, szReadError);
+            return CmdComplain(EXIT_BADRECORDING, szReadError);
         return ShowInfo(&rec);
     }
     case CMD_MAKEDEMO:

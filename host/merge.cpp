@@ -5,6 +5,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "atomicfile.h"
 #include "batchdir.h"
 #include "batchresult.h"
 #include "csvout.h"
@@ -65,20 +66,6 @@ static bool AddRows(const std::string &strFile, const BATCHRESULT *pResult, cons
     return true;
 }
 
-static bool WriteTable(const std::string &strPath, const std::string &strText, std::string *pstrError)
-{
-    std::string strTemp = strPath + ".part";
-    FILE *pFile = fopen(strTemp.c_str(), "wb");
-    bool bOk = pFile != NULL && fwrite(strText.data(), 1, strText.size(), pFile) == strText.size();
-    if (pFile != NULL && fclose(pFile) != 0)
-        bOk = false;
-    if (bOk && rename(strTemp.c_str(), strPath.c_str()) == 0)
-        return true;
-    *pstrError = "cannot write " + strPath + ": " + strerror(errno);
-    remove(strTemp.c_str());
-    return false;
-}
-
 bool MergeTables(const std::string &strDir, int *pnRecordings, int *pnFailed, std::string *pstrError)
 {
     std::vector<std::string> aFiles;
@@ -109,6 +96,6 @@ bool MergeTables(const std::string &strDir, int *pnRecordings, int *pnFailed, st
         if (!AddRows(aFiles[i], &aResults[i], aBands, &strSummary, &strCoherence))
             ++*pnFailed;
     }
-    return WriteTable(strDir + "/" MERGE_SUMMARY, strSummary, pstrError)
-        && WriteTable(strDir + "/" MERGE_COHERENCE, strCoherence, pstrError);
+    return AtomicWriteFile(strDir + "/" MERGE_SUMMARY, strSummary, pstrError)
+        && AtomicWriteFile(strDir + "/" MERGE_COHERENCE, strCoherence, pstrError);
 }

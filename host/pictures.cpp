@@ -11,6 +11,7 @@
 #include <cairo.h>
 
 #include "automation.h"
+#include "cohread.h"
 
 namespace {
 
@@ -122,19 +123,6 @@ const int IDC_COHERENCE = 1023;
 const int COH_PICTURE_WIDTH = 1400;   // an 8-channel matrix stays legible
 const int COH_PICTURE_HEIGHT = 1000;
 
-// The coherence window just opened: a new dialog takes the focus, and its
-// caption tells it from the other windows up the focus's parent chain.
-HWND FindCoherenceWindow(void)
-{
-    for (HWND h = GetFocus(); h != NULL; h = GetParent(h)) {
-        char szCaption[64] = "";
-        GetWindowTextA(h, szCaption, sizeof(szCaption));
-        if (strcmp(szCaption, "Coherence Analysis") == 0)
-            return h;
-    }
-    return NULL;
-}
-
 // The views' image request (mode 1: an enhanced metafile, as "Copy Graph
 // Image" puts it on the clipboard) and the coherence matrix's cell ids.
 const UINT QPM_GETGRAPHIMAGE = WM_USER + 164;
@@ -207,7 +195,7 @@ BOOL WriteViews(HWND hAnaly, const std::string &strFolder, char *pszError, size_
         return bOk;
     SendMessageA(hAnaly, WM_COMMAND, IDC_COHERENCE, 0);
     AutoPump();
-    HWND hCoh = FindCoherenceWindow();
+    HWND hCoh = CohFindWindow();
     if (hCoh != NULL) {
         MoveWindow(hCoh, 0, 0, COH_PICTURE_WIDTH, COH_PICTURE_HEIGHT, FALSE);
         AutoPump();

@@ -11,6 +11,7 @@
 
 #include "chaninfo.h"
 #include "edffile.h"
+#include "readat.h"
 
 #define CACHE_BYTES   (8u << 20)   // records read at once, at most
 #define PIECE_SAMPLES 65536        // samples decoded at once in the pre-pass
@@ -40,22 +41,6 @@ static const char *BaseName(const char *pszPath)
 {
     const char *pszSlash = strrchr(pszPath, '/');
     return pszSlash ? pszSlash + 1 : pszPath;
-}
-
-// cb bytes at nOffset, all of them, or FALSE (the file is shorter now).
-static BOOL ReadAt(int fd, unsigned long long nOffset, size_t cb, unsigned char *pb)
-{
-    while (cb > 0) {
-        ssize_t n = pread(fd, pb, cb, (off_t)nOffset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return FALSE;
-        pb += n;
-        cb -= (size_t)n;
-        nOffset += (unsigned long long)n;
-    }
-    return TRUE;
 }
 
 // Keeps records nFirst .. nFirst + nCount in memory when they are few
