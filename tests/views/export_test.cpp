@@ -94,6 +94,7 @@ TEST_F(ViewMenu, EachCopyPutsExactlyItsFormat)
         EXPECT_EQ(ClipboardText(), Text(2));
         DestroyWindow(m_hView);
     }
+    EmptyTheClipboard();  // the clipboard's blocks would outlive the test
 }
 
 // Without a record a view draws nothing, offers no menu and hands out no
