@@ -102,7 +102,9 @@ uint32_t RowPixel(const BYTE *pRow, int x, int nBits, const BYTE *pPalette, UINT
 
 // A BMP-format icon image: BITMAPINFOHEADER of double height, palette, the
 // colour rows, then the AND mask rows. Where the mask is set the pixel is
-// transparent; a 32-bit image with any alpha uses its alpha instead.
+// transparent (Windows would invert the screen under a masked pixel that
+// is not black; icons do not use that); a 32-bit image with any alpha uses
+// its alpha instead.
 SurfacePtr DecodeBmp(const BYTE *pb, uint32_t cb)
 {
     if (cb < 40 || Le(pb, 4) < 40)
