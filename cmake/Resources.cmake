@@ -20,12 +20,15 @@ function(qf_resources target rcfile)
   get_filename_component(rcname ${rcfile} NAME_WE)
   set(pre ${CMAKE_CURRENT_BINARY_DIR}/${target}_${rcname}.rc.i)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_${rcname}.rc.cpp)
+  # The icons and bitmaps the script may name, so that editing one
+  # regenerates the tables that hold its bytes.
+  file(GLOB_RECURSE images CONFIGURE_DEPENDS ${rcdir}/*.ico ${rcdir}/*.bmp)
   add_custom_command(
     OUTPUT ${out}
     COMMAND ${CMAKE_C_COMPILER} -E -x c -DRC_INVOKED
             -I${CMAKE_SOURCE_DIR}/platform/include -I${rcdir} ${rcfile} -o ${pre}
-    COMMAND rcgen ${pre} ${out}
-    DEPENDS ${rcfile} rcgen
+    COMMAND rcgen ${pre} ${out} ${rcdir}
+    DEPENDS ${rcfile} rcgen ${images}
     IMPLICIT_DEPENDS C ${rcfile}
     COMMENT "Generating resource tables from ${rcname}.rc"
     VERBATIM)

@@ -3,7 +3,7 @@
  * resource script, and their registration with the platform layer.
  *
  * A module's generated source defines one RCMODULE with its string table,
- * dialog templates and image names, and registers it from a static
+ * dialog templates and images, and registers it from a static
  * initialiser, so the tables are known as soon as the module is loaded
  * (before DllMain runs) and forgotten when it is unloaded. The platform finds
  * the module's HINSTANCE from the address of the RCMODULE itself.
@@ -62,12 +62,15 @@ typedef struct tagRCDIALOG {
 #define RCIMAGE_ICON 1
 #define RCIMAGE_BITMAP 2
 
-/* An ICON or BITMAP resource, recorded by name only. */
+/* An ICON or BITMAP resource: the bytes of the file the script names (an
+ * .ico file: its directory, then each image in BMP or PNG format). */
 typedef struct tagRCIMAGE {
     const char *pszName;  /* NULL when the image has the id wId */
     WORD wId;
     WORD wType;           /* RCIMAGE_ICON or RCIMAGE_BITMAP */
     const char *pszFile;  /* the file the script names */
+    const BYTE *pbData;   /* the file's bytes; NULL when none were read */
+    DWORD cbData;
 } RCIMAGE;
 
 typedef struct tagRCMODULE {

@@ -1030,6 +1030,7 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 #define SS_NOTIFY           0x00000100L
 #define SS_CENTERIMAGE      0x00000200L
 #define SS_RIGHTJUST        0x00000400L
+#define SS_REALSIZECONTROL  0x00000040L
 #define SS_REALSIZEIMAGE    0x00000800L
 #define SS_SUNKEN           0x00001000L
 #define STM_SETICON         0x0170
@@ -1079,8 +1080,44 @@ int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBuf
 
 HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
 /* The shared handle of icon resource lpIconName (MAKEINTRESOURCE id, "#id"
- * or a name) of module hInstance; NULL when the module has no such icon.
- * The handle stays valid while the module is loaded and is not destroyed. */
+ * or a name) of module hInstance at the system icon size (SM_CXICON x
+ * SM_CYICON), from the image of the .ico nearest that size; NULL when the
+ * module has no such icon. The same handle comes back for every call; it
+ * stays valid while the module is loaded and DestroyIcon keeps it. */
+
+#define IMAGE_BITMAP        0
+#define IMAGE_ICON          1
+#define IMAGE_CURSOR        2
+#define LR_DEFAULTCOLOR     0x00000000
+#define LR_DEFAULTSIZE      0x00000040
+#define LR_SHARED           0x00008000
+HANDLE WINAPI LoadImageA(HINSTANCE hInst, LPCSTR name, UINT type, int cx, int cy, UINT fuLoad);
+/* IMAGE_ICON only: the icon resource name of module hInst at cx x cy (0:
+ * the system icon size with LR_DEFAULTSIZE, else the chosen image's own
+ * size), made from the .ico image nearest that size and stretched to it.
+ * LR_SHARED gives one shared handle per resource and size; other icons
+ * are the caller's, freed with DestroyIcon. NULL for other types. */
+
+BOOL WINAPI DestroyIcon(HICON hIcon);
+/* Frees an icon of LoadImageA without LR_SHARED; a shared icon is kept
+ * (TRUE). FALSE for a bad handle. */
+
+#define DI_MASK             0x0001
+#define DI_IMAGE            0x0002
+#define DI_NORMAL           0x0003
+#define DI_COMPAT           0x0004
+#define DI_DEFAULTSIZE      0x0008
+BOOL WINAPI DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWidth, UINT istepIfAniCur,
+                       HBRUSH hbrFlickerFreeDraw, UINT diFlags);
+/* Draws the icon with its top-left corner at (xLeft, yTop), stretched to
+ * cxWidth x cyWidth (0: the icon's size, or the system icon size with
+ * DI_DEFAULTSIZE). DI_NORMAL draws it over what is there: transparent
+ * where its AND mask is set, blended by its alpha when it has one;
+ * DI_IMAGE alone copies its colours; DI_MASK alone blackens its opaque
+ * part. hbrFlickerFreeDraw and istepIfAniCur are not supported (NULL, 0). */
+
+BOOL WINAPI DrawIcon(HDC hdc, int x, int y, HICON hIcon);
+/* DrawIconEx at the system icon size with DI_NORMAL. */
 
 typedef struct tagSCROLLINFO {
     UINT cbSize;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dlgint.h"
+#include "resfind.h"
 
 namespace {
 
@@ -348,6 +349,21 @@ void ButtonDraw(HWND hWnd, HDC hdc)
         DrawPushButton(hWnd, hdc, lStyle, uState);
 }
 
+// The icon over the static's background: at the control's origin at its
+// own size, or centred with SS_CENTERIMAGE.
+static void DrawStaticIcon(HWND hWnd, HDC hdc, LONG lStyle, const RECT &rc)
+{
+    FillRect(hdc, &rc, CtlColor(hWnd, hdc, WM_CTLCOLORSTATIC));
+    HICON hIcon = reinterpret_cast<HICON>(SendMessageA(hWnd, STM_GETICON, 0, 0));
+    SIZE size;
+    if (!hIcon || !IconGetSize(hIcon, &size))
+        return;
+    POINT pt{rc.left, rc.top};
+    if (lStyle & SS_CENTERIMAGE)
+        pt = POINT{(rc.left + rc.right - size.cx) / 2, (rc.top + rc.bottom - size.cy) / 2};
+    DrawIconEx(hdc, pt.x, pt.y, hIcon, size.cx, size.cy, 0, NULL, DI_NORMAL);
+}
+
 void StaticDraw(HWND hWnd, HDC hdc)
 {
     LONG lStyle = GetWindowLongA(hWnd, GWL_STYLE);
@@ -362,8 +378,8 @@ void StaticDraw(HWND hWnd, HDC hdc)
     case SS_LEFTNOWORDWRAP:
         DrawStaticText(hWnd, hdc, lStyle, rc);
         break;
-    case SS_ICON: // the icon's pixels are not kept; its place shows the background
-        FillRect(hdc, &rc, CtlColor(hWnd, hdc, WM_CTLCOLORSTATIC));
+    case SS_ICON:
+        DrawStaticIcon(hWnd, hdc, lStyle, rc);
         break;
     case SS_BLACKRECT: FillWith(hdc, rc, COLOR_3DDKSHADOW, FALSE); break;
     case SS_GRAYRECT: FillWith(hdc, rc, COLOR_3DSHADOW, FALSE); break;

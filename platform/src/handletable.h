@@ -104,6 +104,7 @@ enum {
     HTAG_WINDOW = 0x6,
     HTAG_GDI = 0xA,
     HTAG_MENU = 0xC,
+    HTAG_ICON = 0xE,
 };
 
 #endif /* PLATFORM_HANDLETABLE_H */

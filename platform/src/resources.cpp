@@ -40,8 +40,10 @@ BOOL WINAPI PlatformRegisterResources(const RCMODULE *pModule)
 void WINAPI PlatformUnregisterResources(const RCMODULE *pModule)
 {
     for (RESMODULE &slot : g_aResModules)
-        if (slot.pTables == pModule)
+        if (slot.pTables == pModule) {
+            IconDropShared(pModule);
             slot = RESMODULE();
+        }
 }
 
 static const RCMODULE *ResFindModule(HINSTANCE hInstance)
@@ -129,17 +131,15 @@ extern "C" int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer,
     return n;
 }
 
-extern "C" HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName)
+const RCIMAGE *ResFindImage(HINSTANCE hInstance, LPCSTR lpName, WORD wType)
 {
     const RCMODULE *pTables = ResFindModule(hInstance);
-    if (!pTables || !lpIconName)
+    if (!pTables || !lpName)
         return nullptr;
-    // A resource icon's handle is its table entry: shared, never destroyed,
-    // valid while the module is loaded, as LoadIcon's shared icons are.
     for (UINT i = 0; i < pTables->cImages; ++i) {
         const RCIMAGE *pImage = &pTables->pImages[i];
-        if (pImage->wType == RCIMAGE_ICON && ResNameMatches(pImage->pszName, pImage->wId, lpIconName))
-            return reinterpret_cast<HICON>(const_cast<RCIMAGE *>(pImage));
+        if (pImage->wType == wType && ResNameMatches(pImage->pszName, pImage->wId, lpName))
+            return pImage;
     }
     return nullptr;
 }

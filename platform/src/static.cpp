@@ -2,9 +2,7 @@
 // font; with SS_NOTIFY it reports clicks to its parent. It is drawn by
 // ctllook.cpp.
 #include "dlgint.h"
-
-// Resource icons come at the system icon size (SM_CXICON x SM_CYICON).
-#define STATIC_ICONSIZE 32
+#include "resfind.h"
 
 struct STATICINFO {
     HICON hIcon;
@@ -22,15 +20,18 @@ static UINT StaticType(HWND hWnd)
 }
 
 // A new icon sizes the control to the icon, unless the icon is centred in
-// the control's own rectangle (SS_CENTERIMAGE), as on Windows.
+// the control's own rectangle (SS_CENTERIMAGE) or the control keeps its
+// size (SS_REALSIZECONTROL), as on Windows.
 static HICON Static_SetIcon(HWND hWnd, STATICINFO *pInfo, HICON hIcon)
 {
     if (StaticType(hWnd) != SS_ICON)
         return NULL;
     HICON hOld = pInfo->hIcon;
     pInfo->hIcon = hIcon;
-    if (hIcon && !(GetWindowLongA(hWnd, GWL_STYLE) & SS_CENTERIMAGE))
-        SetWindowPos(hWnd, NULL, 0, 0, STATIC_ICONSIZE, STATIC_ICONSIZE, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SIZE size;
+    if (hIcon && !(GetWindowLongA(hWnd, GWL_STYLE) & (SS_CENTERIMAGE | SS_REALSIZECONTROL))
+        && IconGetSize(hIcon, &size))
+        SetWindowPos(hWnd, NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hWnd, NULL, TRUE);
     return hOld;
 }
@@ -47,11 +48,15 @@ static LRESULT Static_NcCreate(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-// An icon static names its icon in the window text ("#101" or a name).
+// An icon static names its icon in the window text ("#101" or a name), a
+// resource of the module that creates it: shared, at the system icon size
+// unless SS_REALSIZEIMAGE asks for the image's own size.
 static LRESULT Static_Create(HWND hWnd, STATICINFO *pInfo, const CREATESTRUCTA *pcs)
 {
-    if (StaticType(hWnd) == SS_ICON && pcs->lpszName && pcs->lpszName[0])
-        Static_SetIcon(hWnd, pInfo, LoadIconA(pcs->hInstance, pcs->lpszName));
+    if (StaticType(hWnd) != SS_ICON || !pcs->lpszName || !pcs->lpszName[0])
+        return 0;
+    UINT fuLoad = LR_SHARED | ((pcs->style & SS_REALSIZEIMAGE) ? 0 : LR_DEFAULTSIZE);
+    Static_SetIcon(hWnd, pInfo, static_cast<HICON>(LoadImageA(pcs->hInstance, pcs->lpszName, IMAGE_ICON, 0, 0, fuLoad)));
     return 0;
 }
 

@@ -1,5 +1,6 @@
-// rcgen INPUT.i OUTPUT.cpp: turns a preprocessed resource script into the
-// C++ tables that the module registers with the platform layer when loaded.
+// rcgen INPUT.i OUTPUT.cpp [DIR...]: turns a preprocessed resource script
+// into the C++ tables that the module registers with the platform layer when
+// loaded; the files of ICON and BITMAP resources are looked up in the DIRs.
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -8,8 +9,8 @@
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: rcgen INPUT.i OUTPUT.cpp\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: rcgen INPUT.i OUTPUT.cpp [DIR...]\n");
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -22,7 +23,8 @@ int main(int argc, char **argv)
 
     RcScript script;
     std::string error;
-    if (!RcParseScript(text.str(), argv[1], &script, &error)) {
+    std::vector<std::string> dirs(argv + 3, argv + argc);
+    if (!RcParseScript(text.str(), argv[1], &script, &error) || !RcReadImages(&script, dirs, &error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }

@@ -4,7 +4,8 @@
 // (line markers kept, so errors name the script's own file and line) and
 // turns it into the tables of rctables.h. The parser understands what our
 // scripts use: STRINGTABLE, DIALOG and DIALOGEX templates with their
-// statements and controls, and ICON/BITMAP resources (names only). Control
+// statements and controls, and ICON/BITMAP resources (their files' bytes
+// read by RcReadImages). Control
 // styles are combined with their defaults exactly as windres does, so that
 // both platforms build the same dialogs from one script. Texts are converted
 // from UTF-8 to code page 932 while parsing.
@@ -56,6 +57,7 @@ struct RcImage {
     RcName name;
     unsigned wType = 0;       // RCIMAGE_ICON or RCIMAGE_BITMAP
     std::string szFile;
+    std::string data;         // the file's bytes, once read
 };
 
 struct RcScript {
@@ -74,6 +76,11 @@ bool RcParseScript(const std::string &text, const std::string &fileName,
 // text). Returns false when the input is not valid UTF-8 or holds a
 // character that code page 932 cannot represent.
 bool RcUtf8ToCp932(const std::string &utf8, std::string *pCp932);
+
+// Reads each image's file, looked up as named, then in each directory of
+// dirs in turn (as windres looks in the current directory and the include
+// directories). Returns false with a message when a file cannot be read.
+bool RcReadImages(RcScript *pScript, const std::vector<std::string> &dirs, std::string *pError);
 
 // The C++ source that defines and registers the tables of the script.
 std::string RcEmitTables(const RcScript &script, const std::string &sourceName);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "dibcanvas.h"
 #include "dlgtest.h"
 #include "platform/testres.h"
 
@@ -168,6 +169,10 @@ TEST_F(DialogTest, TemplateGivesControlsIdsStylesAndDialogUnitGeometry)
     EXPECT_EQ(icon.left, MulDivForTest(80, cx, 4));
     EXPECT_EQ(icon.right - icon.left, 32);
     EXPECT_EQ(icon.bottom - icon.top, 32);
+    DibCanvas canvas(32, 32); // the icon at the control's origin, over its background
+    SendDlgItemMessageA(hDlg, IDC_TESTICON, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.hdc), PRF_CLIENT);
+    EXPECT_EQ(canvas.Pixel(4, 4), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.Pixel(20, 4), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(GetFocus(), GetDlgItem(hDlg, IDC_EDIT)) << "WM_INITDIALOG TRUE focuses the first tab stop";
     DestroyWindow(hDlg);
 }

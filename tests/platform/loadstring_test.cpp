@@ -1,9 +1,11 @@
-// LoadStringA and LoadIconA on the test program's own resource tables.
+// LoadStringA, LoadIconA and the icons' pixels on the test program's own
+// resource tables.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
 
+#include "dibcanvas.h"
 #include "platform/testres.h"
 
 namespace {
@@ -78,6 +80,32 @@ TEST(LoadIconA, FindsIconsByIdAndOrdinalName)
     EXPECT_EQ(LoadIconA(TestInstance(), "#101"), hIcon);
     EXPECT_EQ(LoadIconA(TestInstance(), MAKEINTRESOURCE(999)), nullptr);
     EXPECT_EQ(LoadIconA(TestInstance(), "NOSUCHICON"), nullptr);
+}
+
+// test.ico holds a 16 x 16 image of 16 colours (left half blue, right half
+// masked out) and a 32 x 32 image with alpha (red where x < 16 and y < 24,
+// transparent elsewhere). Drawn over white, transparent pixels stay white.
+TEST(LoadIconA, DrawsTheNearestImageWithItsTransparency)
+{
+    const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
+    DibCanvas canvas(80, 80);
+    HICON hIcon = LoadIconA(TestInstance(), MAKEINTRESOURCE(IDI_TEST));
+    HICON hSmall = static_cast<HICON>(LoadImageA(TestInstance(), MAKEINTRESOURCE(IDI_TEST), IMAGE_ICON, 16, 16, 0));
+    ASSERT_NE(hSmall, nullptr);
+    EXPECT_TRUE(DrawIconEx(canvas.hdc, 0, 0, hIcon, 0, 0, 0, NULL, DI_NORMAL));
+    EXPECT_TRUE(DrawIconEx(canvas.hdc, 40, 0, hSmall, 0, 0, 0, NULL, DI_NORMAL));
+    EXPECT_TRUE(DrawIcon(canvas.hdc, 40, 40, hSmall)); // stretched to the system size
+    const struct {
+        int x, y;
+        COLORREF cr;
+    } kPixels[] = {
+        {4, 4, kRed},    {4, 20, kRed},   {20, 4, kWhite}, {4, 28, kWhite}, // top-down, alpha
+        {44, 4, kBlue},  {52, 4, kWhite}, {44, 20, kWhite},                  // 16 x 16, mask
+        {52, 44, kBlue}, {60, 44, kWhite},                                   // stretched
+    };
+    for (const auto &p : kPixels)
+        EXPECT_EQ(canvas.Pixel(p.x, p.y), p.cr) << "at " << p.x << "," << p.y;
+    EXPECT_TRUE(DestroyIcon(hSmall));
 }
 
 TEST(ResourceTables, ComeAndGoWithTheirModule)
