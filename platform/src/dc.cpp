@@ -218,74 +218,69 @@ extern "C" HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type)
     return NULL;
 }
 
-extern "C" COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color)
+// A DC's setting swapped for a new value, recorded when the DC is a
+// metafile's; the old value, or tFail for a handle that is no DC.
+template <typename T, typename F>
+static T SwapSetting(HDC hdc, T DCSTATE::*pMember, T value, T tFail, F pfnReplay)
 {
     GDIOBJ *pDc = DcGet(hdc);
     if (!pDc)
-        return CLR_INVALID;
-    MetaRecord(pDc, [=](HDC h) { SetTextColor(h, color); });
-    COLORREF crOld = pDc->st.crText;
-    pDc->st.crText = color;
-    return crOld;
+        return tFail;
+    MetaRecord(pDc, [=](HDC h) { pfnReplay(h, value); });
+    T old = pDc->st.*pMember;
+    pDc->st.*pMember = value;
+    return old;
+}
+
+template <typename T>
+static T ReadSetting(HDC hdc, T DCSTATE::*pMember, T tFail)
+{
+    GDIOBJ *pDc = DcGet(hdc);
+    return pDc ? pDc->st.*pMember : tFail;
+}
+
+extern "C" COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color)
+{
+    return SwapSetting(hdc, &DCSTATE::crText, color, (COLORREF)CLR_INVALID, SetTextColor);
 }
 
 extern "C" COLORREF WINAPI GetTextColor(HDC hdc)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    return pDc ? pDc->st.crText : CLR_INVALID;
+    return ReadSetting(hdc, &DCSTATE::crText, (COLORREF)CLR_INVALID);
 }
 
 extern "C" COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc)
-        return CLR_INVALID;
-    MetaRecord(pDc, [=](HDC h) { SetBkColor(h, color); });
-    COLORREF crOld = pDc->st.crBk;
-    pDc->st.crBk = color;
-    return crOld;
+    return SwapSetting(hdc, &DCSTATE::crBk, color, (COLORREF)CLR_INVALID, SetBkColor);
 }
 
 extern "C" COLORREF WINAPI GetBkColor(HDC hdc)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    return pDc ? pDc->st.crBk : CLR_INVALID;
+    return ReadSetting(hdc, &DCSTATE::crBk, (COLORREF)CLR_INVALID);
 }
 
 extern "C" int WINAPI SetBkMode(HDC hdc, int mode)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc || (mode != TRANSPARENT && mode != OPAQUE)) {
+    if (!DcGet(hdc) || (mode != TRANSPARENT && mode != OPAQUE)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    MetaRecord(pDc, [=](HDC h) { SetBkMode(h, mode); });
-    int nOld = pDc->st.nBkMode;
-    pDc->st.nBkMode = mode;
-    return nOld;
+    return SwapSetting(hdc, &DCSTATE::nBkMode, mode, 0, SetBkMode);
 }
 
 extern "C" int WINAPI GetBkMode(HDC hdc)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    return pDc ? pDc->st.nBkMode : 0;
+    return ReadSetting(hdc, &DCSTATE::nBkMode, 0);
 }
 
 extern "C" UINT WINAPI SetTextAlign(HDC hdc, UINT align)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    if (!pDc)
-        return GDI_ERROR;
-    MetaRecord(pDc, [=](HDC h) { SetTextAlign(h, align); });
-    UINT uOld = pDc->st.uTextAlign;
-    pDc->st.uTextAlign = align;
-    return uOld;
+    return SwapSetting(hdc, &DCSTATE::uTextAlign, align, (UINT)GDI_ERROR, SetTextAlign);
 }
 
 extern "C" UINT WINAPI GetTextAlign(HDC hdc)
 {
-    GDIOBJ *pDc = DcGet(hdc);
-    return pDc ? pDc->st.uTextAlign : GDI_ERROR;
+    return ReadSetting(hdc, &DCSTATE::uTextAlign, (UINT)GDI_ERROR);
 }
 
 extern "C" COLORREF WINAPI GetNearestColor(HDC hdc, COLORREF color)
